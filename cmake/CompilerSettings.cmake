@@ -1,0 +1,19 @@
+# SPDX-License-Identifier: MIT
+# Settings every target of the project links: strict IEEE arithmetic, warnings,
+# and optionally the sanitizers.
+add_library(cuneola_settings INTERFACE)
+add_library(Cuneola::settings ALIAS cuneola_settings)
+
+# The results must agree to the last digit on every compiler and processor: no
+# fused multiply-add, no value-changing optimisation.
+if(MSVC)
+  target_compile_options(cuneola_settings INTERFACE /fp:precise /W4 /utf-8)
+else()
+  target_compile_options(cuneola_settings INTERFACE -ffp-contract=off -fno-fast-math -Wall -Wextra -Wpedantic)
+endif()
+
+if(CUNEOLA_SANITIZE)
+  set(_san -fsanitize=address,undefined,float-cast-overflow -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_compile_options(cuneola_settings INTERFACE ${_san})
+  target_link_options(cuneola_settings INTERFACE ${_san})
+endif()

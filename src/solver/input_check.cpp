@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+// Which inputs a search refuses before it runs, and the message that says why.
+#include "input_check.h"
+
+#include <cmath>
+#include <limits>
+
+namespace cuneola {
+
+std::string_view displayName(InputBox box)
+{
+    switch (box) {
+    case InputBox::Beta: return "β";
+    case InputBox::F0_2w: return "f''(0)";
+    case InputBox::dF0_2w: return "df''(0)";
+    case InputBox::Pr: return "Pr";
+    case InputBox::F1_1w: return "g'(0)";
+    case InputBox::dF1_1w: return "dg'(0)";
+    case InputBox::h: return "Δη";
+    case InputBox::Eps: return "ε";
+    case InputBox::MaxIter: return "MaxIter";
+    case InputBox::xMax: return "η max";
+    case InputBox::yMax: return "f max";
+    case InputBox::yMin: return "f min";
+    }
+    return "?";
+}
+
+namespace {
+
+std::string quoted(InputBox box) { return "\"" + std::string(displayName(box)) + "\""; }
+
+// The plot narrows its coordinates to single precision.
+bool beyondSingle(double v) { return std::fabs(v) > static_cast<double>(std::numeric_limits<float>::max()); }
+
+} // namespace
+
+std::optional<std::string> refusalFor(const std::vector<ReadBox>& boxes, const MarchLimits& limits)
+{
+    for (const ReadBox& b : boxes) {
+        if (!b.reading.inRange)
+            return "The number in " + quoted(b.box) +
+                   " is too large to calculate with. Enter a number between -1E+308 and 1E+308 "
+                   "(hexadecimal and octal numbers up to &HFFFFFFFF).";
+    }
+    for (InputBox box : {InputBox::xMax, InputBox::yMax, InputBox::yMin}) {
+        const double v = box == InputBox::xMax ? limits.xMax : box == InputBox::yMax ? limits.yMax : limits.yMin;
+        if (beyondSingle(v))
+            return "The plot limit " + quoted(box) + " is too large to draw. Enter a number between "
+                   "-3.4E+38 and 3.4E+38.";
+    }
+    if (limits.xMax == 0.0)
+        return "\"η max\" is 0, so the march has no length and the plot no width. Enter an η max "
+               "above 0, for example 10.";
+    if (limits.yMin == limits.yMax)
+        return "\"f min\" equals \"f max\", so the plot has no height. Enter an f min below f max, "
+               "for example -1 and 1.5.";
+    if (limits.xMax > 0.0 && limits.h <= 0.0)
+        return "\"Δη\" must be above 0, or the march never reaches η max. Enter a positive step, "
+               "for example 0.01.";
+    if (limits.xMax > 0.0 && limits.xMax / limits.h > kMaxMarchSteps)
+        return "\"η max\" divided by \"Δη\" asks for more than 10,000,000 steps in one march. "
+               "Enter a larger Δη or a smaller η max.";
+    return std::nullopt;
+}
+
+} // namespace cuneola

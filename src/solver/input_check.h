@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+// Which inputs a search refuses before it runs, and the message that says why.
+#pragma once
+
+#include "form_values.h"
+#include "search_host.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace cuneola {
+
+// The longest march a click may ask for, in steps (eta max / delta eta).
+inline constexpr double kMaxMarchSteps = 10'000'000.0;
+
+// One box as a search read it.
+struct ReadBox {
+    InputBox box;
+    NumberReading reading;
+};
+
+// The plot and march values that decide whether a run can start.
+struct MarchLimits {
+    double xMax = 0.0;
+    double yMax = 0.0;
+    double yMin = 0.0;
+    double h = 0.0;
+};
+
+// The message of the first rule the inputs break, or nothing when they can run.
+// `boxes` are in the order the search reads them; a box whose text holds no
+// representable number is named first.
+std::optional<std::string> refusalFor(const std::vector<ReadBox>& boxes, const MarchLimits& limits);
+
+} // namespace cuneola

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+// The shooting search behind both Calculate buttons.
+#pragma once
+
+#include "form_values.h"
+#include "plot_surface.h"
+#include "search_host.h"
+
+#include <cstdint>
+
+namespace cuneola {
+
+inline constexpr std::string_view kStatusConverged = "Iteration converged";
+inline constexpr std::string_view kStatusNotConverged = "Iteration not converged";
+
+enum class SearchOutcome {
+    Refused,      // an input was refused; nothing changed
+    Converged,    // "Iteration converged"
+    NotConverged, // "Iteration not converged"
+    Fault         // a march left the double range; reported through the host
+};
+
+struct SearchResult {
+    SearchOutcome outcome = SearchOutcome::Refused;
+    std::int64_t marches = 0; // how many times RK4G ran
+};
+
+// One Calculate click. MarchMode::Momentum finds f''(0) such that f' reaches 1
+// at eta max; MarchMode::Energy takes f''(0) from its box and finds g'(0) such
+// that g reaches 1. Reads every input through `host`, sets `form`, draws on
+// `plot`, logs each trial and writes the last guess and step size back.
+SearchResult runSearch(MarchMode mode, FormValues& form, PlotSurface& plot, SearchHost& host);
+
+} // namespace cuneola

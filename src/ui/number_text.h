@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+// Text <-> number rules of the text boxes: the Val reading and the 15-digit writing.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace cuneola {
+
+// How a text read by the Val rule came out.
+enum class ValStatus {
+    Ok,            // the number, or 0 for a text that holds none
+    TooLarge,      // a decimal magnitude beyond the double range (1e400)
+    IntegerTooWide // a hexadecimal or octal value beyond 32 bits
+};
+
+struct ValResult {
+    double value = 0.0; // 0 when status is not Ok
+    ValStatus status = ValStatus::Ok;
+};
+
+// Reads the longest number at the start of `text`, ignoring blanks, tabs and
+// line feeds anywhere. Never fails: text without a number reads as 0.
+// Independent of the locale: the decimal point is always '.'.
+ValResult readVal(std::string_view text);
+
+// The value alone, for callers that have already ruled out the range faults.
+inline double val(std::string_view text) { return readVal(text).value; }
+
+// Writes `value` rounded to 15 significant digits: plain decimal for decimal
+// exponents -4..14, otherwise d.dddE+XX; no trailing zeros; "0" for either zero.
+// Independent of the locale. `value` must be finite.
+std::string numberToText(double value);
+
+} // namespace cuneola
