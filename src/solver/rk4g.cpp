@@ -22,24 +22,26 @@ constexpr double A[5] = {0.0, 0.5, 0.2928932, 1.707107, 0.1666667};
 constexpr double B[5] = {0.0, 2.0, 1.0, 1.0, 2.0};
 constexpr double C[5] = {0.0, 0.5, 0.2928932, 1.707107, 0.5};
 
-// Rows: 1 = state at the start of the step, 2..5 = results of stages 1..4.
-// Slots: momentum 0 = f, 1 = f', 2 = f''; energy 0 = g, 1 = g'. The spare slots
-// of Gill's tableau would only carry zeros, so they are not stored.
-constexpr int kRows = 6;
-constexpr int kMomentumSlots = 3;
-constexpr int kEnergySlots = 2;
+// Gill's tableau keeps one row per stage (start of the step, then the results of
+// stages 1 to 4). Each stage reads only the row before it, so the march keeps just
+// the current row in scalars: f, f', f'' (and g, g') with one accumulator each.
 
 // f'^2 as the correctly rounded product; pow(x, 2) is not guaranteed to be.
 inline double square(double x) { return x * x; }
 
-// Finite test of a whole state in one expression: (x - x) is 0 for a finite x and
-// NaN for an infinity or a NaN, and a NaN survives the sum.
-template <int N>
-inline bool allFinite(const double (&a)[N][kRows], const double (&q)[N][kRows])
+// (x - x) is 0 for a finite x and NaN for an infinity or a NaN.
+inline double finiteZero(double x) { return x - x; }
+
+// One Gill stage for one component: the new value and the new accumulator from
+// the derivative k, with hA = h a(s) and threeA = 3 a(s) formed beforehand.
+//   y(s) = y(s-1) + h a(s) (k(s) - b(s) Q(s-1))
+//   Q(s) = Q(s-1) + 3 a(s) (k(s) - b(s) Q(s-1)) - c(s) k(s)
+// with Gill's q kept in derivative units (q = h Q).
+inline void gillUpdate(double& y, double& q, double k, double hA, double threeA, double b, double c)
 {
-    double sum = 0.0;
-    for (int i = 0; i < N; ++i) sum += (a[i][1] - a[i][1]) + (q[i][1] - q[i][1]);
-    return sum == 0.0;
+    const double d = k - (b * q);
+    y = y + hA * d;
+    q = (q + threeA * d) - (c * k);
 }
 
 template <bool Energy>
@@ -47,25 +49,19 @@ MarchOutcome march(const FormValues& v, PlotSurface& plot,
                    double F0_0w, double F0_1w, double F0_2w, double& F0_1s_Itr,
                    double F1_0w, double F1_1w, double& F1_0s_Itr)
 {
-    double F0[kMomentumSlots][kRows] = {};
-    double Q0[kMomentumSlots][kRows] = {};
-    double K0[kMomentumSlots][kRows] = {};
-    double F1[kEnergySlots][kRows] = {};
-    double Q1[kEnergySlots][kRows] = {};
-    double K1[kEnergySlots][kRows] = {};
-
     plot.Cls();
     plot.Line(0.0, 0.0, v.xMax, 0.0);
     plot.Line(0.0, v.yMax, 0.0, -v.yMax);
     plot.Line(0.0, 1.0, v.xMax, 1.0, kMagenta);
 
     double X = 0.0;
-    F0[0][1] = F0_0w;
-    F0[1][1] = F0_1w;
-    F0[2][1] = F0_2w;
+    double f = F0_0w, fp = F0_1w, fpp = F0_2w; // f, f', f''
+    double qf = 0.0, qfp = 0.0, qfpp = 0.0;     // their Gill accumulators
+    double g = 0.0, gp = 0.0;                   // g, g' (energy only)
+    double qg = 0.0, qgp = 0.0;
     if constexpr (Energy) {
-        F1[0][1] = F1_0w;
-        F1[1][1] = F1_1w;
+        g = F1_0w;
+        gp = F1_1w;
     }
 
     const double h = v.h;
@@ -74,67 +70,50 @@ MarchOutcome march(const FormValues& v, PlotSurface& plot,
 
     while (X < v.xMax) {
         for (int s = 1; s <= 4; ++s) {
-            const int j = s + 1;
-            // Momentum derivatives: (f', f'', -f f'' - Beta (1 - f'^2)).
-            K0[0][j] = F0[1][s];
-            K0[1][j] = F0[2][s];
-            K0[2][j] = ((-F0[0][s]) * F0[2][s]) - (Beta * (1.0 - square(F0[1][s])));
-            if constexpr (Energy) {
-                // Energy derivatives: (g', -Pr f g'), f from the same stage.
-                K1[0][j] = F1[1][s];
-                K1[1][j] = ((-Pr) * F0[0][s]) * F1[1][s];
-            }
-            // Gill's update with q kept in derivative units (q = h Q):
-            //   y(s) = y(s-1) + h a(s) (k(s) - b(s) Q(s-1))
-            //   Q(s) = Q(s-1) + 3 a(s) (k(s) - b(s) Q(s-1)) - c(s) k(s)
+            // Derivatives from the row of the previous stage, all before any update:
+            // momentum (f', f'', -f f'' - Beta (1 - f'^2)), energy (g', -Pr f g').
+            const double kf = fp;
+            const double kfp = fpp;
+            const double kfpp = ((-f) * fpp) - (Beta * (1.0 - square(fp)));
+            const double kg = gp;
+            const double kgp = Energy ? ((-Pr) * f) * gp : 0.0;
+
             const double hA = h * A[s];
             const double threeA = 3.0 * A[s];
-            for (int i = 0; i < kMomentumSlots; ++i) {
-                const double d = K0[i][j] - (B[s] * Q0[i][s]);
-                F0[i][j] = F0[i][s] + hA * d;
-                Q0[i][j] = (Q0[i][s] + threeA * d) - (C[s] * K0[i][j]);
-                if constexpr (Energy) {
-                    if (i < kEnergySlots) {
-                        const double e = K1[i][j] - (B[s] * Q1[i][s]);
-                        F1[i][j] = F1[i][s] + hA * e;
-                        Q1[i][j] = (Q1[i][s] + threeA * e) - (C[s] * K1[i][j]);
-                    }
-                }
+            gillUpdate(f, qf, kf, hA, threeA, B[s], C[s]);
+            gillUpdate(fp, qfp, kfp, hA, threeA, B[s], C[s]);
+            gillUpdate(fpp, qfpp, kfpp, hA, threeA, B[s], C[s]);
+            if constexpr (Energy) {
+                gillUpdate(g, qg, kg, hA, threeA, B[s], C[s]);
+                gillUpdate(gp, qgp, kgp, hA, threeA, B[s], C[s]);
             }
-            // Stages 2 and 3 are taken half a step on, stage 4 a full step on.
+            // Stages 2 and 3 are taken half a step on, stage 4 a full step on; the
+            // running eta is this sum of half steps, never a multiple of h.
             if (s == 1 || s == 3) X = X + h / 2.0;
         }
 
-        // The end of the step becomes the start of the next; the accumulators
-        // carry over and are never reset during a march.
-        for (int i = 0; i < kMomentumSlots; ++i) {
-            F0[i][1] = F0[i][5];
-            Q0[i][1] = Q0[i][5];
-        }
-        if constexpr (Energy) {
-            for (int i = 0; i < kEnergySlots; ++i) {
-                F1[i][1] = F1[i][5];
-                Q1[i][1] = Q1[i][5];
-            }
-        }
-
         // A value beyond the double range would only turn into infinities and
-        // NaNs from here on: end the march and report where it happened.
-        bool finite = allFinite(F0, Q0);
-        if constexpr (Energy) finite = finite && allFinite(F1, Q1);
-        if (!finite) return {false, X};
+        // NaNs from here on: end the march and report where it happened. The
+        // accumulators carry over to the next step and are never reset.
+        double check = finiteZero(f) + finiteZero(fp) + finiteZero(fpp) + finiteZero(qf) + finiteZero(qfp) +
+                       finiteZero(qfpp);
+        if constexpr (Energy) check = check + finiteZero(g) + finiteZero(gp) + finiteZero(qg) + finiteZero(qgp);
+        if (check != 0.0) return {false, X};
 
         if constexpr (Energy) {
-            for (int i = 0; i < kEnergySlots; ++i) plot.Circle(X, F1[i][1], v.DotRadius, v.Colors[i]);
+            plot.Circle(X, g, v.DotRadius, v.Colors[0]);
+            plot.Circle(X, gp, v.DotRadius, v.Colors[1]);
         } else {
-            for (int i = 0; i < kMomentumSlots; ++i) plot.Circle(X, F0[i][1], v.DotRadius, v.Colors[i]);
+            plot.Circle(X, f, v.DotRadius, v.Colors[0]);
+            plot.Circle(X, fp, v.DotRadius, v.Colors[1]);
+            plot.Circle(X, fpp, v.DotRadius, v.Colors[2]);
         }
 
-        if (F0[1][1] < v.yMin) break;
+        if (fp < v.yMin) break;
     }
 
-    F0_1s_Itr = F0[1][1];
-    if constexpr (Energy) F1_0s_Itr = F1[0][1];
+    F0_1s_Itr = fp;
+    if constexpr (Energy) F1_0s_Itr = g;
     return {};
 }
 
