@@ -2,7 +2,9 @@
 // Which inputs a search refuses before it runs, and the message that says why.
 #include "input_check.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <limits>
 
 namespace cuneola {
@@ -33,6 +35,15 @@ std::string quoted(InputBox box) { return "\"" + std::string(displayName(box)) +
 // The plot narrows its coordinates to single precision.
 bool beyondSingle(double v) { return std::fabs(v) > static_cast<double>(std::numeric_limits<float>::max()); }
 
+// 1234567 -> "1,234,567" (only for the whole numbers of a message).
+std::string grouped(double wholeNumber)
+{
+    std::string digits = std::to_string(static_cast<long long>(wholeNumber));
+    for (auto i = static_cast<std::ptrdiff_t>(digits.size()) - 3; i > 0; i -= 3)
+        digits.insert(static_cast<std::size_t>(i), ",");
+    return digits;
+}
+
 } // namespace
 
 std::optional<std::string> refusalFor(const std::vector<ReadBox>& boxes, const MarchLimits& limits)
@@ -61,6 +72,16 @@ std::optional<std::string> refusalFor(const std::vector<ReadBox>& boxes, const M
     if (limits.xMax > 0.0 && limits.xMax / limits.h > kMaxMarchSteps)
         return "\"η max\" divided by \"Δη\" asks for more than 10,000,000 steps in one march. "
                "Enter a larger Δη or a smaller η max.";
+    if (limits.MaxIter > kMaxIterationLimit)
+        return "\"MaxIter\" is above 100,000: a search that does not converge would log more lines "
+               "than anyone can read and could run for minutes. Enter at most 100000.";
+    // Each march takes at least the work of one step, even when eta max < 0.
+    const double rounds = std::floor(std::max(limits.MaxIter, 0.0)) + 1.0;
+    const double stepsPerMarch = limits.xMax > 0.0 ? std::max(1.0, std::ceil(limits.xMax / limits.h)) : 1.0;
+    if (rounds * stepsPerMarch > kMaxSearchSteps)
+        return "A search that does not converge would march " + grouped(rounds) + " times " +
+               grouped(stepsPerMarch) + " steps and run for minutes. Enter a smaller \"MaxIter\" or "
+               "a larger \"Δη\".";
     return std::nullopt;
 }
 

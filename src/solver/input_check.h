@@ -13,6 +13,11 @@ namespace cuneola {
 
 // The longest march a click may ask for, in steps (eta max / delta eta).
 inline constexpr double kMaxMarchSteps = 10'000'000.0;
+// The most rounds a search may run: each logs a line, and nobody reads more.
+inline constexpr double kMaxIterationLimit = 100'000.0;
+// The most march steps a search that never converges may take in all (its
+// 1 + MaxIter marches times the steps of one): a few seconds of arithmetic.
+inline constexpr double kMaxSearchSteps = 200'000'000.0;
 
 // One box as a search read it.
 struct ReadBox {
@@ -26,6 +31,7 @@ struct MarchLimits {
     double yMax = 0.0;
     double yMin = 0.0;
     double h = 0.0;
+    double MaxIter = 0.0;
 };
 
 // The message of the first rule the inputs break, or nothing when they can run.

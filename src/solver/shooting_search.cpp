@@ -72,7 +72,7 @@ SearchResult runSearch(MarchMode mode, FormValues& form, PlotSurface& plot, Sear
     double Guess = read(kind.guessBox);
     double Step = read(kind.stepBox);
 
-    if (const auto refusal = refusalFor(read.read(), {xMax, yMax, yMin, h})) {
+    if (const auto refusal = refusalFor(read.read(), {xMax, yMax, yMin, h, MaxIter})) {
         host.showWarning(*refusal);
         return {SearchOutcome::Refused, 0};
     }

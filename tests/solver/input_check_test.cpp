@@ -35,6 +35,23 @@ TEST(Refusal, PlotAndMarchLimits)
     EXPECT_TRUE(refused({1e30, 1.5, -1, 1e-300})) << "the quotient overflows to infinity";
 }
 
+// Unbounded searches: a huge limit with a step that never moves the guess would
+// run for hours without any way to stop it.
+TEST(Refusal, SearchesThatCouldRunForMinutes)
+{
+    EXPECT_FALSE(refused({10, 1.5, -1, 0.01, 15})) << "the defaults";
+    EXPECT_FALSE(refused({0.01, 1.5, -1, 0.01, 99999})) << "a hundred thousand one-step marches";
+    EXPECT_FALSE(refused({10, 1.5, -1, 0.000001, 15})) << "16 marches of ten million steps";
+    EXPECT_FALSE(refused({-1, 1.5, -1, 0, 100000})) << "marches without steps";
+    EXPECT_FALSE(refused({10, 1.5, -1, 0.01, -1e300})) << "a negative limit marches once";
+    EXPECT_TRUE(refused({10, 1.5, -1, 0.01, 1e300}));
+    EXPECT_TRUE(refused({10, 1.5, -1, 0.01, 100000.5}));
+    EXPECT_TRUE(refused({10, 1.5, -1, 0.0001, 50000})) << "5e4 marches of 1e5 steps";
+    const auto m = refusalFor(kAllInRange, {10, 1.5, -1, 0.0001, 50000});
+    ASSERT_TRUE(m);
+    EXPECT_NE(m->find("50,001 times 100,000 steps"), std::string::npos) << *m;
+}
+
 TEST(Refusal, EveryBoxHasTheNameTheUserSees)
 {
     EXPECT_EQ(displayName(InputBox::xMax), "η max");

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 
 namespace cuneola {
@@ -20,6 +22,9 @@ struct FormatCase {
     double value;
     const char* text;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.name; }
 
 class LogNumber : public ::testing::TestWithParam<FormatCase> {};
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -67,6 +69,9 @@ struct StepCountCase {
     std::size_t steps;
     double lastEta; // exact double of the last dots' eta, or NaN to skip
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const StepCountCase& c, std::ostream* os) { *os << c.name; }
 
 class StepCount : public ::testing::TestWithParam<StepCountCase> {};
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <charconv>
 #include <string>
 #include <vector>
@@ -150,6 +152,9 @@ struct LimitCase {
     std::int64_t marches;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const LimitCase& c, std::ostream* os) { *os << c.name; }
+
 class IterationLimit : public ::testing::TestWithParam<LimitCase> {};
 
 TEST_P(IterationLimit, BoundsTheRoundsAndReportsNotConverged)
@@ -250,6 +255,9 @@ struct RefusalCase {
     const char* mentions;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
+
 class Refusal : public ::testing::TestWithParam<RefusalCase> {};
 
 TEST_P(Refusal, ChangesNothingAndNamesTheBox)
@@ -299,7 +307,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusalCase{"StepZero", InputBox::h, "0", "\"Δη\""},
                       RefusalCase{"StepEmpty", InputBox::h, "", "\"Δη\""},
                       RefusalCase{"StepNegative", InputBox::h, "-0.01", "\"Δη\""},
-                      RefusalCase{"MarchTooLong", InputBox::h, "0.0000009", "10,000,000 steps"}),
+                      RefusalCase{"MarchTooLong", InputBox::h, "0.0000009", "10,000,000 steps"},
+                      RefusalCase{"LimitAstronomical", InputBox::MaxIter, "1E+300", "\"MaxIter\""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Refusal, TinyNumbersAreNoError)

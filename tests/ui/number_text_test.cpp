@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <clocale>
 #include <cmath>
 #include <limits>
@@ -17,6 +19,9 @@ struct ValCase {
     const char* text;
     double value;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const ValCase& c, std::ostream* os) { *os << c.name; }
 
 class Val : public ::testing::TestWithParam<ValCase> {};
 
@@ -88,6 +93,9 @@ struct TextCase {
     double value;
     const char* text;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const TextCase& c, std::ostream* os) { *os << c.name; }
 
 class ToText : public ::testing::TestWithParam<TextCase> {};
 
