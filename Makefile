@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test deps configure build bench clean
+.PHONY: run test deps configure build bench fuzz clean
 
 deps:
 	@scripts/install-deps.sh
@@ -23,6 +23,9 @@ test: build
 
 bench: build
 	$(BUILD_DIR)/bench/solver/solver_bench
+
+fuzz:
+	scripts/fuzz.sh
 
 clean:
 	rm -rf $(BUILD_DIR)

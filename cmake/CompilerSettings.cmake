@@ -17,3 +17,10 @@ if(CUNEOLA_SANITIZE)
   target_compile_options(cuneola_settings INTERFACE ${_san})
   target_link_options(cuneola_settings INTERFACE ${_san})
 endif()
+
+# Fuzzing instruments every library for coverage; the targets add the fuzzer's main.
+if(CUNEOLA_FUZZ)
+  set(_fuzz -fsanitize=fuzzer-no-link,address,undefined,float-cast-overflow -fno-sanitize-recover=all)
+  target_compile_options(cuneola_settings INTERFACE ${_fuzz})
+  target_link_options(cuneola_settings INTERFACE -fsanitize=address,undefined,float-cast-overflow)
+endif()

@@ -159,6 +159,11 @@ std::string numberToText(double value)
     int exponent = 0;
     std::from_chars(sci.data() + ePos + (sci[ePos + 1] == '+' ? 2 : 1), sci.data() + sci.size(), exponent);
 
+    // The doubles from 1.797693134862315E+308 up to the largest double round to a
+    // 15-digit decimal beyond the double range, which could never be read back:
+    // write the largest 15-digit decimal that is a double instead.
+    if (exponent == 308 && digits == "179769313486232") digits = "179769313486231";
+
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
     std::string out = negative ? "-" : "";

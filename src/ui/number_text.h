@@ -29,7 +29,9 @@ inline double val(std::string_view text) { return readVal(text).value; }
 
 // Writes `value` rounded to 15 significant digits: plain decimal for decimal
 // exponents -4..14, otherwise d.dddE+XX; no trailing zeros; "0" for either zero.
-// Independent of the locale. `value` must be finite.
+// Independent of the locale. `value` must be finite. The few doubles next to the
+// largest one, whose 15-digit rounding lies beyond the double range, are written
+// as 1.79769313486231E+308 so that every text written reads back.
 std::string numberToText(double value);
 
 } // namespace cuneola

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
+#include <system_error>
 #include <cstdio>
 #include <cmath>
 #include <random>
@@ -47,7 +48,8 @@ double roundedTo15Digits(double v)
     char buf[40];
     const auto end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14).ptr;
     double out = 0;
-    std::from_chars(buf, end, out);
+    if (std::from_chars(buf, end, out).ec == std::errc::result_out_of_range)
+        out = std::copysign(1.79769313486231e308, v); // written rounded down, to stay readable
     return out;
 }
 

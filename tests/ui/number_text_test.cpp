@@ -113,15 +113,19 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{"RoundsIntoNextDecade", 999999999999999.9, "1E+15"},
                       TextCase{"FifteenDigitsKept", 123456789012345.0, "123456789012345"},
                       TextCase{"SixteenthDigitRounds", 0.12345678901234567, "0.123456789012346"},
-                      TextCase{"LargestDouble", 1.7976931348623157e308, "1.79769313486232E+308"},
+                      TextCase{"LargestDoubleStaysReadable", 1.7976931348623157e308, "1.79769313486231E+308"},
+                      TextCase{"NegativeLargestDouble", -1.797693134862315e308, "-1.79769313486231E+308"},
+                      TextCase{"BelowTheRoundingEdge", 1.7976931348623149e308, "1.79769313486231E+308"},
                       TextCase{"SmallestSubnormal", 4.9406564584124654e-324, "4.94065645841247E-324"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ToText, ReadsBackAsTheSameFifteenDigitNumber)
 {
-    for (double v : {0.00001, 0.47, -1.0 / 3.0, 6.02214076e23, 0.1 + 0.2, 1e-5 + 1e-20}) {
+    for (double v : {1.7976931348623157e308, -1.797693134862315e308, 0.00001, 0.47, -1.0 / 3.0, 6.02214076e23, 0.1 + 0.2, 1e-5 + 1e-20}) {
         const std::string text = numberToText(v);
-        const double back = readVal(text).value;
+        const ValResult r = readVal(text);
+        ASSERT_EQ(r.status, ValStatus::Ok) << text;
+        const double back = r.value;
         EXPECT_EQ(numberToText(back), text) << text;
     }
     EXPECT_EQ(readVal(numberToText(0.00001)).value, 0.00001);
