@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Makes docs/screenshot.png from the real window under Xvfb, after a Calculate of the
+# Falkner-Skan equation. The other pictures (at start, after the energy Calculate, the
+# About window) are left in the directory it prints, for checking by eye.
+# Usage: scripts/screenshot.sh [BUILD_DIR]   (default: build)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build_dir=${1:-build}
+
+if ! command -v xvfb-run >/dev/null; then
+  echo "xvfb-run is missing: run scripts/install-deps.sh first" >&2
+  exit 1
+fi
+[[ -f "$build_dir/CMakeCache.txt" ]] || cmake -S . -B "$build_dir" >/dev/null
+cmake --build "$build_dir" --target cuneola_screenshot -j "$(nproc 2>/dev/null || echo 2)"
+
+out=$(mktemp -d "${TMPDIR:-/tmp}/cuneola-screenshots.XXXXXX")
+# 96 dots per inch, so that the design's 15 twips make one pixel.
+xvfb-run -a -s "-screen 0 1280x800x24 -dpi 96" "$build_dir/src/ui/cuneola_screenshot" "$out"
+
+mkdir -p docs
+cp "$out/calculate-momentum.png" docs/screenshot.png
+echo "docs/screenshot.png written; all pictures are in $out"

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+// Form_About: the small window that names the tool, what it does, who made it and whom to write to.
+#pragma once
+
+#include <QWidget>
+
+// A top-level window without an owner: it stacks independently of the main window
+// and keeps the program running while it is open. Closing it only hides it.
+class Form_About : public QWidget {
+    Q_OBJECT
+public:
+    // The client area, in logical pixels (4275 x 4230 twips).
+    static constexpr int kClientWidth = 285;
+    static constexpr int kClientHeight = 282;
+
+    Form_About();
+
+    // Puts every label back to its designed text, font, colour and place.
+    void loadDesign();
+
+    // "developed by " and the configured author; the configured contact address.
+    static QString authorCredit();
+    static QString contactAddress();
+};

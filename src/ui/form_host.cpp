@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+// The search's view of the main window: its text boxes, status label and log.
+#include "form_host.h"
+
+#include "log_model.h"
+#include "number_text.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+using cuneola::InputBox;
+
+namespace {
+QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+} // namespace
+
+FormHost::FormHost(const Boxes& boxes, QLabel* status, LogModel* log) : m_boxes(boxes), m_status(status), m_log(log) {}
+
+QLineEdit* FormHost::box(InputBox box) const { return m_boxes.at(static_cast<std::size_t>(box)); }
+
+cuneola::NumberReading FormHost::readNumber(InputBox which)
+{
+    const QByteArray text = box(which)->text().toUtf8();
+    const cuneola::ValResult r = cuneola::readVal(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    return {r.value, r.status == cuneola::ValStatus::Ok};
+}
+
+void FormHost::writeNumber(InputBox which, double value)
+{
+    box(which)->setText(QString::fromStdString(cuneola::numberToText(value)));
+}
+
+void FormHost::setStatus(std::string_view text) { m_status->setText(fromView(text)); }
+
+void FormHost::clearLog() { m_log->clear(); }
+
+void FormHost::appendLog(std::string_view line) { m_log->append(line); }
+
+void FormHost::showWarning(std::string_view message) { m_warnings << fromView(message); }
+
+QStringList FormHost::takeWarnings() { return std::exchange(m_warnings, {}); }

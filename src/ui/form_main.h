@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: MIT
+// Form_Main: Cuneola's working window, with the inputs, the two Calculate buttons, the plot and the log.
+#pragma once
+
+#include "form_values.h"
+#include "rk4g.h"
+#include "shooting_search.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QListView;
+class FormHost;
+class Form_About;
+class LogModel;
+class PlotArea;
+
+class Form_Main : public QMainWindow {
+    Q_OBJECT
+public:
+    // The client area below the menu bar, in logical pixels (7785 x 5430 twips).
+    static constexpr int kClientWidth = 519;
+    static constexpr int kClientHeight = 362;
+
+    explicit Form_Main(QWidget* parent = nullptr);
+    ~Form_Main() override;
+
+    // One march with the window's form values, drawing on Picture1; see cuneola::RK4G.
+    cuneola::MarchOutcome RK4G(double F0_0w, double F0_1w, double F0_2w, double& F0_1s_Itr,
+                               double F1_0w, double F1_1w, double& F1_0s_Itr);
+
+    const cuneola::FormValues& formValues() const { return m_form; }
+    PlotArea* plotArea() const { return m_picture; }
+    LogModel* logModel() const { return m_log; }
+    // Nothing until About was first chosen.
+    Form_About* aboutWindow() const { return m_about.get(); }
+    // The outcome of the last Calculate.
+    cuneola::SearchResult lastResult() const { return m_lastResult; }
+
+    // Where a refused input or a fault of a run is told. By default a warning message
+    // box; tests capture the text instead. An empty handler restores the message box.
+    using WarningHandler = std::function<void(const QString& message)>;
+    void setWarningHandler(WarningHandler handler) { m_warn = std::move(handler); }
+
+public slots:
+    // Fills the curve colours and blanks the status text; runs once before the first showing.
+    void Form_Load();
+    // Finds f''(0) of the Falkner-Skan equation.
+    void Command1_Click();
+    // Finds g'(0) of the energy equation with the f''(0) in its box.
+    void Command3_Click();
+    // Opens the About window, or brings it to the front.
+    void Mn_About_Click();
+
+private:
+    void buildControls();
+    void calculate(cuneola::MarchMode mode);
+    void warn(const QString& message);
+
+    cuneola::FormValues m_form;
+    PlotArea* m_picture = nullptr;
+    QLabel* m_status = nullptr;
+    QListView* m_list = nullptr;
+    LogModel* m_log = nullptr;
+    std::unique_ptr<FormHost> m_host;
+    std::unique_ptr<Form_About> m_about;
+    WarningHandler m_warn;
+    cuneola::SearchResult m_lastResult;
+};

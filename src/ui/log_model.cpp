@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+// The lines of the iteration log, held compactly for List1.
+#include "log_model.h"
+
+int LogModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_ends.size());
+}
+
+QVariant LogModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount()) return {};
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return line(index.row());
+    return {};
+}
+
+void LogModel::clear()
+{
+    if (m_ends.empty()) return;
+    beginResetModel();
+    m_text.clear();
+    m_text.shrink_to_fit();
+    m_ends.clear();
+    m_ends.shrink_to_fit();
+    endResetModel();
+}
+
+void LogModel::append(std::string_view line)
+{
+    const int row = rowCount();
+    beginInsertRows({}, row, row);
+    m_text.append(line);
+    m_ends.push_back(m_text.size());
+    endInsertRows();
+}
+
+std::string_view LogModel::lineView(int row) const
+{
+    const std::size_t begin = row == 0 ? 0 : m_ends[static_cast<std::size_t>(row) - 1];
+    return std::string_view(m_text).substr(begin, m_ends[static_cast<std::size_t>(row)] - begin);
+}
+
+QString LogModel::line(int row) const
+{
+    if (row < 0 || row >= rowCount()) return {};
+    const std::string_view text = lineView(row);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::size_t LogModel::storedBytes() const
+{
+    return m_text.capacity() + m_ends.capacity() * sizeof(std::size_t);
+}

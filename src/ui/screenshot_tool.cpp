@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+// Takes pictures of the real windows on the running X server: after each Calculate and with About open.
+#include "form_about.h"
+#include "form_main.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QThread>
+
+#include <cstdio>
+
+namespace {
+
+// Lets the window system map, expose and paint the windows.
+void settle(int ms)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(10);
+    }
+}
+
+// Reads the pixels of a screen area back from the X server, not from Qt's own rendering.
+bool grab(const QRect& area, const QString& path)
+{
+    const QPixmap picture = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    if (picture.isNull() || !picture.save(path)) {
+        std::fprintf(stderr, "cannot save %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_DIRECTORY\n", argv[0]);
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    Form_Main window;
+    window.move(0, 0);
+    window.show();
+    settle(700);
+
+    bool ok = grab(window.frameGeometry(), out.filePath(QStringLiteral("start.png")));
+    window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    settle(300);
+    ok = grab(window.frameGeometry(), out.filePath(QStringLiteral("calculate-momentum.png"))) && ok;
+    window.findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+    settle(300);
+    ok = grab(window.frameGeometry(), out.filePath(QStringLiteral("calculate-energy.png"))) && ok;
+
+    window.Mn_About_Click();
+    Form_About* about = window.aboutWindow();
+    about->move(window.frameGeometry().right() + 12, 0);
+    settle(500);
+    ok = grab(about->frameGeometry(), out.filePath(QStringLiteral("about.png"))) && ok;
+    ok = grab(window.frameGeometry().united(about->frameGeometry()), out.filePath(QStringLiteral("both.png"))) && ok;
+    return ok ? 0 : 1;
+}
