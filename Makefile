@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test deps configure build bench fuzz clean
+.PHONY: run test deps configure build bench fuzz package clean
 
 deps:
 	@scripts/install-deps.sh
@@ -23,6 +23,9 @@ test: build
 
 bench: build
 	$(BUILD_DIR)/bench/solver/solver_bench
+
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 fuzz:
 	scripts/fuzz.sh

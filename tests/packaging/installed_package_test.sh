@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Builds the .deb, unpacks it into a scratch root, checks what it installs and
+# that the installed program starts and keeps running on the offscreen platform.
+set -euo pipefail
+build_dir=$1
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+cmake --build "$build_dir" --target package >"$scratch/cpack.log" 2>&1 || { cat "$scratch/cpack.log"; exit 1; }
+deb=$(ls -t "$build_dir"/cuneola_*.deb | head -n 1)
+echo "package: $deb"
+
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for needed in libqt6widgets6 libc6 qt6-qpa-plugins; do
+  [[ "$depends" == *"$needed"* ]] || { echo "missing dependency on $needed"; exit 1; }
+done
+
+root=$scratch/root
+dpkg-deb -x "$deb" "$root"
+app=io.github.cuneola.Cuneola
+for f in usr/bin/cuneola usr/share/applications/$app.desktop usr/share/metainfo/$app.metainfo.xml \
+         usr/share/icons/hicolor/scalable/apps/$app.svg usr/share/icons/hicolor/256x256/apps/$app.png; do
+  [[ -e "$root/$f" ]] || { echo "not installed: $f"; exit 1; }
+done
+
+QT_QPA_PLATFORM=offscreen "$root/usr/bin/cuneola" >"$scratch/run.log" 2>&1 &
+pid=$!
+sleep 3
+if ! kill -0 "$pid" 2>/dev/null; then
+  echo "the installed program exited early:"; cat "$scratch/run.log"; exit 1
+fi
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+echo "installed program ran for 3 s"
