@@ -138,33 +138,46 @@ void PlotArea::drawLine(double x1, double y1, double x2, double y2, QRgb colour)
     drawSegment(m_mapping.pixelX(*a), m_mapping.pixelY(*b), m_mapping.pixelX(*c), m_mapping.pixelY(*d), colour);
 }
 
-// Cuts the segment to the image (Liang-Barsky) and walks its cells (Bresenham).
+// Cuts the segment to the image (Cohen-Sutherland) and walks its cells (Bresenham). A
+// cut end is moved onto the edge it crosses, with the edge's own coordinate exact, so
+// that ends far outside (a float reaches 3.4e38) lose no precision on the way in.
 void PlotArea::drawSegment(double px0, double py0, double px1, double py1, QRgb colour)
 {
     if (!std::isfinite(px0) || !std::isfinite(py0) || !std::isfinite(px1) || !std::isfinite(py1)) return;
     // The image covers [0, width) x [0, height); the far edges themselves lie outside.
     const double maxX = std::nextafter(static_cast<double>(m_image.width()), 0.0);
     const double maxY = std::nextafter(static_cast<double>(m_image.height()), 0.0);
-    const double dx = px1 - px0;
-    const double dy = py1 - py0;
-    double t0 = 0.0;
-    double t1 = 1.0;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {px0, maxX - px0, py0, maxY - py0};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0.0) {
-            if (q[i] < 0.0) return; // parallel to this edge and outside it
-            continue;
+    enum : int { Left = 1, Right = 2, Above = 4, Below = 8 };
+    auto outcode = [&](double x, double y) {
+        return (x < 0.0 ? Left : x > maxX ? Right : 0) | (y < 0.0 ? Above : y > maxY ? Below : 0);
+    };
+    int code0 = outcode(px0, py0);
+    int code1 = outcode(px1, py1);
+    while (code0 | code1) {
+        if (code0 & code1) return; // wholly on the outer side of one edge
+        const int code = code0 ? code0 : code1;
+        double x = 0.0;
+        double y = 0.0;
+        if (code & (Left | Right)) {
+            x = code & Left ? 0.0 : maxX;
+            y = py0 + (py1 - py0) * ((x - px0) / (px1 - px0));
+        } else {
+            y = code & Above ? 0.0 : maxY;
+            x = px0 + (px1 - px0) * ((y - py0) / (py1 - py0));
         }
-        const double t = q[i] / p[i];
-        if (p[i] < 0.0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1) return;
+        if (!std::isfinite(x) || !std::isfinite(y)) return;
+        if (code == code0) {
+            px0 = x;
+            py0 = y;
+            code0 = outcode(px0, py0);
+        } else {
+            px1 = x;
+            py1 = y;
+            code1 = outcode(px1, py1);
+        }
     }
-    const auto start = m_mapping.cellOf(std::clamp(px0 + t0 * dx, 0.0, maxX), std::clamp(py0 + t0 * dy, 0.0, maxY));
-    const auto end = m_mapping.cellOf(std::clamp(px0 + t1 * dx, 0.0, maxX), std::clamp(py0 + t1 * dy, 0.0, maxY));
+    const auto start = m_mapping.cellOf(px0, py0);
+    const auto end = m_mapping.cellOf(px1, py1);
     if (!start || !end) return;
 
     int x = start->x;
