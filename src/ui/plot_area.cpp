@@ -20,12 +20,6 @@ PlotArea::PlotArea(QWidget* parent) : QFrame(parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
-QRgb PlotArea::toRgb(Colour colour)
-{
-    // Stored as blue * 65536 + green * 256 + red.
-    return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
-
 void PlotArea::ensureImage()
 {
     const qreal dpr = devicePixelRatioF();
@@ -36,6 +30,8 @@ void PlotArea::ensureImage()
     m_image.setDevicePixelRatio(dpr);
     m_image.fill(kBackground);
     m_pen = std::max(1, qRound(dpr));
+    m_pixels = nullptr;
+    m_touchLimit = static_cast<std::size_t>(device.width()) * static_cast<std::size_t>(device.height()) / 4;
     m_touched.clear();
     m_touchedOverflow = false;
     remap();
@@ -80,8 +76,8 @@ void PlotArea::Cls()
     if (m_touchedOverflow) {
         m_image.fill(kBackground);
     } else if (!m_touched.empty()) {
-        auto* pixels = reinterpret_cast<QRgb*>(m_image.bits());
-        for (std::uint32_t i : m_touched) pixels[i] = kBackground;
+        QRgb* image = pixels();
+        for (std::uint32_t i : m_touched) image[i] = kBackground;
     }
     m_touched.clear();
     m_touchedOverflow = false;
@@ -98,34 +94,66 @@ void PlotArea::Line(double x1, double y1, double x2, double y2, Colour colour)
     drawLine(x1, y1, x2, y2, toRgb(colour));
 }
 
+// The march calls this for every dot, thousands of times a trial: the common case, a
+// dot below one pixel that lands inside, is handled here without further calls.
 void PlotArea::Circle(double x, double y, double radius, Colour colour)
 {
     const auto sx = toSingle(x);
     const auto sy = toSingle(y);
     const auto sr = toSingle(radius);
     if (!sx || !sy || !sr || !m_mapping.usable()) return;
-    drawCircle(*sx, *sy, *sr, toRgb(colour));
+    const double px = m_mapping.pixelX(*sx);
+    const double py = m_mapping.pixelY(*sy);
+    const double r = m_mapping.pixelsAlongX(*sr);
+    if (!(r < m_pen)) {
+        drawCircle(px, py, r, toRgb(colour));
+        return;
+    }
+    // Below one logical pixel the outline is the dot itself.
+    const auto cell = m_mapping.cellOf(px, py);
+    if (!cell) return;
+    if (m_pen == 1 && !m_touchedOverflow && m_touched.size() < m_touchLimit) {
+        const auto index = static_cast<std::uint32_t>(cell->y * m_mapping.width() + cell->x);
+        pixels()[index] = toRgb(colour);
+        m_touched.push_back(index);
+        m_drawnSinceShown = true;
+    } else {
+        stamp(cell->x, cell->y, toRgb(colour));
+    }
 }
 
+QRgb* PlotArea::pixels()
+{
+    // bits() detaches the image from any copy handed out before.
+    if (!m_pixels) m_pixels = reinterpret_cast<QRgb*>(m_image.bits());
+    return m_pixels;
+}
+
+// Writes a pen-sized block with its top-left corner at (x, y), cut off at the image's
+// far edges, and remembers the pixels for Cls.
 void PlotArea::stamp(int x, int y, QRgb colour)
 {
     const int w = m_image.width();
-    const int h = m_image.height();
-    auto* pixels = reinterpret_cast<QRgb*>(m_image.bits());
-    const std::size_t limit = static_cast<std::size_t>(w) * static_cast<std::size_t>(h) / 4;
-    for (int yy = y; yy < y + m_pen && yy < h; ++yy) {
-        for (int xx = x; xx < x + m_pen && xx < w; ++xx) {
-            const auto index = static_cast<std::uint32_t>(yy * w + xx);
-            pixels[index] = colour;
-            if (m_touchedOverflow) continue;
-            m_touched.push_back(index);
-            if (m_touched.size() > limit) {
-                m_touchedOverflow = true;
-                m_touched.clear();
+    QRgb* image = pixels();
+    m_drawnSinceShown = true;
+    if (m_pen == 1) {
+        const auto index = static_cast<std::uint32_t>(y * w + x);
+        image[index] = colour;
+        if (!m_touchedOverflow) m_touched.push_back(index);
+    } else {
+        const int h = m_image.height();
+        for (int yy = y; yy < y + m_pen && yy < h; ++yy) {
+            for (int xx = x; xx < x + m_pen && xx < w; ++xx) {
+                const auto index = static_cast<std::uint32_t>(yy * w + xx);
+                image[index] = colour;
+                if (!m_touchedOverflow) m_touched.push_back(index);
             }
         }
     }
-    m_drawnSinceShown = true;
+    if (m_touched.size() > m_touchLimit) {
+        m_touchedOverflow = true;
+        m_touched.clear();
+    }
 }
 
 void PlotArea::drawLine(double x1, double y1, double x2, double y2, QRgb colour)
@@ -202,18 +230,11 @@ void PlotArea::drawSegment(double px0, double py0, double px1, double py1, QRgb 
     }
 }
 
-void PlotArea::drawCircle(double x, double y, double radius, QRgb colour)
+// A circle outline of radius r pixels (at least one logical pixel) around the
+// continuous pixel position (cx, cy).
+void PlotArea::drawCircle(double cx, double cy, double r, QRgb colour)
 {
-    const double cx = m_mapping.pixelX(x);
-    const double cy = m_mapping.pixelY(y);
-    const double r = m_mapping.pixelsAlongX(radius);
     if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(r)) return;
-
-    // Below one logical pixel the outline is the dot itself.
-    if (r < m_pen) {
-        if (const auto cell = m_mapping.cellOf(cx, cy)) stamp(cell->x, cell->y, colour);
-        return;
-    }
 
     // One pass over the columns and one over the rows that the circle spans inside the
     // image: each finds the outline's crossings there. The work is bounded by the image

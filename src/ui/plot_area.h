@@ -31,8 +31,13 @@ public:
     void Line(double x1, double y1, double x2, double y2, cuneola::Colour colour) override;
     void Circle(double x, double y, double radius, cuneola::Colour colour) override;
 
-    // The retained drawing, in device pixels, with its device pixel ratio set.
-    const QImage& image() const { return m_image; }
+    // The retained drawing, in device pixels, with its device pixel ratio set. A copy
+    // taken of it keeps what it shows: the next mark then draws into a fresh buffer.
+    const QImage& image() const
+    {
+        m_pixels = nullptr;
+        return m_image;
+    }
     // The mapping of the current world rectangle onto image().
     const cuneola::PlotMapping& mapping() const { return m_mapping; }
     // Width of lines and dots in device pixels: one logical pixel, at least one.
@@ -47,7 +52,11 @@ public:
     // How many times the drawing was put on the screen during runs; for tests and benchmarks.
     int runRepaints() const { return m_runRepaints; }
 
-    static QRgb toRgb(cuneola::Colour colour);
+    static QRgb toRgb(cuneola::Colour colour)
+    {
+        // Stored as blue * 65536 + green * 256 + red.
+        return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+    }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -58,11 +67,14 @@ private:
     void remap();
     void drawLine(double x1, double y1, double x2, double y2, QRgb colour);
     void drawSegment(double px0, double py0, double px1, double py1, QRgb colour);
-    void drawCircle(double cx, double cy, double radius, QRgb colour);
+    void drawCircle(double cx, double cy, double r, QRgb colour);
     void stamp(int x, int y, QRgb colour);
+    QRgb* pixels();
     void showDrawing();
 
     QImage m_image;
+    // m_image's pixels while no one else holds the buffer; null once it was handed out.
+    mutable QRgb* m_pixels = nullptr;
     cuneola::PlotMapping m_mapping;
     // World rectangle of the last Scale; before the first, the interior in logical pixels.
     double m_left = 0.0;
@@ -75,6 +87,7 @@ private:
     // Pixels written since the last Cls, so that Cls restores only those; past a
     // quarter of the image it refills the whole image instead.
     std::vector<std::uint32_t> m_touched;
+    std::size_t m_touchLimit = 0;
     bool m_touchedOverflow = false;
 
     bool m_inRun = false;
