@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Cuneola's entry point: the application and its main window.
+#include "app_identity.h"
 #include "form_main.h"
 
 #include <QApplication>
@@ -7,6 +8,8 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // Ties the windows to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(cuneola::ui::kAppId));
     Form_Main window;
     window.show();
     return app.exec();

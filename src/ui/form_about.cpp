@@ -3,6 +3,7 @@
 #include "form_about.h"
 
 #include "about_credits.h"
+#include "app_identity.h"
 #include "ui_fonts.h"
 
 #include <QFontMetrics>
@@ -76,6 +77,7 @@ Form_About::Form_About() : QWidget(nullptr, Qt::Window)
     cuneola::ui::installFontFallbacks();
     setObjectName(QStringLiteral("Form_About"));
     setWindowTitle(QStringLiteral("About"));
+    setWindowIcon(cuneola::ui::applicationIcon());
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFixedSize(kClientWidth, kClientHeight);
     setFocusPolicy(Qt::NoFocus);

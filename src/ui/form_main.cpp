@@ -2,6 +2,7 @@
 // Form_Main: Cuneola's working window, with the inputs, the two Calculate buttons, the plot and the log.
 #include "form_main.h"
 
+#include "app_identity.h"
 #include "form_about.h"
 #include "form_host.h"
 #include "log_model.h"
@@ -9,6 +10,7 @@
 #include "ui_fonts.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -199,7 +201,7 @@ void Form_Main::buildControls()
     addLabel(frame3, "Label2", QStringLiteral("η"), twips(240, 240, 615, 255), tr("eta"));
     addLabel(frame3, "Label13", QStringLiteral("max = "), twips(360, 240, 615, 255), tr("max"));
     auto* textXMax = addBox(frame3, "Text_xMax", "10", twips(960, 240, 495, 285), tr("Eta max"),
-                            tr("η max: where the march ends and the far-field value 1 is aimed at; also "
+                            tr("The end η max of the march, where the far-field value 1 is aimed at; also "
                                "the right edge of the plot."));
     addLabel(frame3, "Label3", QStringLiteral("f max ="), twips(240, 600, 615, 255), tr("f max"));
     auto* textYMax = addBox(frame3, "Text_yMax", "1.5", twips(960, 600, 495, 285), tr("Top edge of the plot"),
@@ -248,10 +250,40 @@ void Form_Main::buildControls()
     textDF0->setFocus();
 
     // In the order of cuneola::InputBox.
+    addCopyCommands();
+    setWindowIcon(cuneola::ui::applicationIcon());
+
     const FormHost::Boxes boxes = {textBeta, textF0, textDF0, textPr, textF1, textDF1,
                                    textH, textEps, textMaxIter, textXMax, textYMax, textYMin};
     m_host = std::make_unique<FormHost>(boxes, m_status, m_log);
 }
+
+// Copying takes results out of the window; it changes nothing in it.
+void Form_Main::addCopyCommands()
+{
+    auto* copyLog = new QAction(tr("Copy"), m_list);
+    copyLog->setObjectName(QStringLiteral("copyLogAction"));
+    copyLog->setShortcut(QKeySequence::Copy);
+    copyLog->setShortcutContext(Qt::WidgetShortcut);
+    connect(copyLog, &QAction::triggered, this, &Form_Main::copyLog);
+    m_list->addAction(copyLog);
+    m_list->setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    auto* copyPlot = new QAction(tr("Copy plot"), m_picture);
+    copyPlot->setObjectName(QStringLiteral("copyPlotAction"));
+    connect(copyPlot, &QAction::triggered, this, &Form_Main::copyPlot);
+    m_picture->addAction(copyPlot);
+    m_picture->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void Form_Main::copyLog()
+{
+    QList<int> rows;
+    for (const QModelIndex& index : m_list->selectionModel()->selectedIndexes()) rows << index.row();
+    QGuiApplication::clipboard()->setText(m_log->copyText(rows));
+}
+
+void Form_Main::copyPlot() { QGuiApplication::clipboard()->setImage(m_picture->snapshot()); }
 
 void Form_Main::Form_Load()
 {

@@ -56,8 +56,15 @@ public slots:
     // Opens the About window, or brings it to the front.
     void Mn_About_Click();
 
+private slots:
+    // Puts the selected log lines, or the whole log, on the clipboard as plain text.
+    void copyLog();
+    // Puts the plot on the clipboard as an image.
+    void copyPlot();
+
 private:
     void buildControls();
+    void addCopyCommands();
     void calculate(cuneola::MarchMode mode);
     void warn(const QString& message);
 

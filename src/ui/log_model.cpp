@@ -2,6 +2,8 @@
 // The lines of the iteration log, held compactly for List1.
 #include "log_model.h"
 
+#include <algorithm>
+
 int LogModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : static_cast<int>(m_ends.size());
@@ -45,6 +47,25 @@ QString LogModel::line(int row) const
     if (row < 0 || row >= rowCount()) return {};
     const std::string_view text = lineView(row);
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString LogModel::copyText(QList<int> rows) const
+{
+    QString text;
+    auto add = [&](int row) {
+        text += line(row);
+        text += QLatin1Char('\n');
+    };
+    if (rows.isEmpty()) {
+        text.reserve(static_cast<qsizetype>(m_text.size() + m_ends.size()));
+        for (int row = 0; row < rowCount(); ++row) add(row);
+        return text;
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    for (int row : rows)
+        if (row >= 0 && row < rowCount()) add(row);
+    return text;
 }
 
 std::size_t LogModel::storedBytes() const

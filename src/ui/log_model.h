@@ -23,6 +23,9 @@ public:
     void append(std::string_view line);
 
     QString line(int row) const;
+    // The lines of `rows` in log order, or the whole log when `rows` is empty, each
+    // exactly as shown and ended by a line break: what Copy puts on the clipboard.
+    QString copyText(QList<int> rows) const;
     // Bytes held for the lines, the text and the offsets together.
     std::size_t storedBytes() const;
 

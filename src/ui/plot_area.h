@@ -40,6 +40,8 @@ public:
     }
     // The mapping of the current world rectangle onto image().
     const cuneola::PlotMapping& mapping() const { return m_mapping; }
+    // A copy of the drawing that stays as it is, for the clipboard.
+    QImage snapshot() const { return m_image.copy(); }
     // Width of lines and dots in device pixels: one logical pixel, at least one.
     int penWidth() const { return m_pen; }
     // Where the plot's inside begins, in the widget's coordinates (children count from here).

@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: MIT
+// Who the application is to the desktop: its id and its icon.
+#include "app_identity.h"
+
+namespace cuneola::ui {
+
+QIcon applicationIcon()
+{
+    // Compiled in by qt_add_resources, which also links its registration into every program.
+    return QIcon(QStringLiteral(":/cuneola/cuneola-256.png"));
+}
+
+} // namespace cuneola::ui

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: MIT
+// Who the application is to the desktop: its id and its icon.
+#pragma once
+
+#include <QIcon>
+
+namespace cuneola::ui {
+
+// The reverse-DNS id of the desktop entry, the metainfo and the installed icon.
+inline constexpr char kAppId[] = "io.github.cuneola.Cuneola";
+
+// The application icon, built into the program.
+QIcon applicationIcon();
+
+} // namespace cuneola::ui
