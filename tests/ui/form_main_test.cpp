@@ -43,6 +43,7 @@ private slots:
     void refusedInputChangesNothing_data();
     void refusedInputChangesNothing();
     void busyCursorEndsWithTheRun();
+    void publicMarchUsesTheWindowsValuesAndPlot();
 };
 
 // Twips as designed; the window places them at 15 twips to the logical pixel.
@@ -323,6 +324,22 @@ void FormMainTest::busyCursorEndsWithTheRun()
     t.click("Command1");
     QCOMPARE(overridesDuringWarning, 0);
     QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+}
+
+// RK4G of the window marches with the form values of the last click and draws on Picture1.
+void FormMainTest::publicMarchUsesTheWindowsValuesAndPlot()
+{
+    TestWindow t;
+    t.click("Command1");
+    const QImage afterClick = t.window.plotArea()->image().copy();
+    t.window.plotArea()->Cls();
+    double outerSlope = 0.0;
+    double outerTemperature = -7.0;
+    const cuneola::MarchOutcome outcome = t.window.RK4G(0.0, 0.0, 0.47, outerSlope, 0.0, 0.0, outerTemperature);
+    QVERIFY(outcome.finished);
+    QVERIFY(std::abs(outerSlope - 1.0006) < 5e-5); // row 7 of the log
+    QCOMPARE(outerTemperature, -7.0);              // the momentum march leaves g alone
+    QVERIFY(t.window.plotArea()->image() == afterClick);
 }
 
 QTEST_MAIN(FormMainTest)
