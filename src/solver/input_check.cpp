@@ -74,14 +74,14 @@ std::optional<std::string> refusalFor(const std::vector<ReadBox>& boxes, const M
                "Enter a larger Δη or a smaller η max.";
     if (limits.MaxIter > kMaxIterationLimit)
         return "\"MaxIter\" is above 100,000: a search that does not converge would log more lines "
-               "than anyone can read and could run for minutes. Enter at most 100000.";
+               "than anyone can read. Enter at most 100000.";
     // Each march takes at least the work of one step, even when eta max < 0.
     const double rounds = std::floor(std::max(limits.MaxIter, 0.0)) + 1.0;
     const double stepsPerMarch = limits.xMax > 0.0 ? std::max(1.0, std::ceil(limits.xMax / limits.h)) : 1.0;
     if (rounds * stepsPerMarch > kMaxSearchSteps)
         return "A search that does not converge would march " + grouped(rounds) + " times " +
-               grouped(stepsPerMarch) + " steps and run for minutes. Enter a smaller \"MaxIter\" or "
-               "a larger \"Δη\".";
+               grouped(stepsPerMarch) + " steps, too long to wait for, since a running search cannot be "
+               "interrupted. Enter a smaller \"MaxIter\" or a larger \"Δη\".";
     return std::nullopt;
 }
 

@@ -16,8 +16,9 @@ inline constexpr double kMaxMarchSteps = 10'000'000.0;
 // The most rounds a search may run: each logs a line, and nobody reads more.
 inline constexpr double kMaxIterationLimit = 100'000.0;
 // The most march steps a search that never converges may take in all (its
-// 1 + MaxIter marches times the steps of one): a few seconds of arithmetic.
-inline constexpr double kMaxSearchSteps = 200'000'000.0;
+// 1 + MaxIter marches times the steps of one). Marching and drawing cost about
+// 0.1 microseconds a step, so this bounds a click to about three seconds.
+inline constexpr double kMaxSearchSteps = 30'000'000.0;
 
 // One box as a search read it.
 struct ReadBox {

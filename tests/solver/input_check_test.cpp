@@ -41,7 +41,9 @@ TEST(Refusal, SearchesThatCouldRunForMinutes)
 {
     EXPECT_FALSE(refused({10, 1.5, -1, 0.01, 15})) << "the defaults";
     EXPECT_FALSE(refused({0.01, 1.5, -1, 0.01, 99999})) << "a hundred thousand one-step marches";
-    EXPECT_FALSE(refused({10, 1.5, -1, 0.000001, 15})) << "16 marches of ten million steps";
+    EXPECT_FALSE(refused({10, 1.5, -1, 0.000001, 1})) << "2 marches of ten million steps";
+    EXPECT_TRUE(refused({10, 1.5, -1, 0.000001, 15})) << "16 marches of ten million steps";
+    EXPECT_FALSE(refused({10, 1.5, -1, 0.0000055, 15})) << "16 marches of 1.8 million steps";
     EXPECT_FALSE(refused({-1, 1.5, -1, 0, 100000})) << "marches without steps";
     EXPECT_FALSE(refused({10, 1.5, -1, 0.01, -1e300})) << "a negative limit marches once";
     EXPECT_TRUE(refused({10, 1.5, -1, 0.01, 1e300}));
