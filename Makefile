@@ -23,6 +23,7 @@ test: build
 
 bench: build
 	$(BUILD_DIR)/bench/solver/solver_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/ui/window_bench
 
 package: build
 	cmake --build $(BUILD_DIR) --target package

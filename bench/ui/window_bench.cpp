@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // What the window adds to a search: drawing into the retained image, the log of a very long search, scrolling it.
 #include "form_main.h"
+#include "null_window.h"
 #include "log_model.h"
 #include "plot_area.h"
 #include "shooting_search.h"
@@ -20,29 +21,8 @@ namespace {
 
 using namespace cuneola;
 
-class NullPlot final : public PlotSurface {
-public:
-    void Scale(double, double, double, double) override {}
-    void Cls() override {}
-    void Line(double, double, double, double) override {}
-    void Line(double, double, double, double, Colour) override {}
-    void Circle(double, double, double, Colour) override {}
-};
-
-// The window's default inputs; output goes nowhere.
-class DefaultsHost final : public SearchHost {
-public:
-    NumberReading readNumber(InputBox box) override { return {m_values[static_cast<int>(box)], true}; }
-    void writeNumber(InputBox, double) override {}
-    void setStatus(std::string_view) override {}
-    void clearLog() override {}
-    void appendLog(std::string_view) override {}
-    void showWarning(std::string_view) override {}
-
-private:
-    // In InputBox order: Beta, F0_2w, dF0_2w, Pr, F1_1w, dF1_1w, h, Eps, MaxIter, xMax, yMax, yMin.
-    double m_values[12] = {0, 0.1, 0.1, 1, -1, 0.1, 0.01, 0.01, 15, 10, 1.5, -1};
-};
+using bench::DefaultsHost;
+using bench::NullPlot;
 
 FormValues freshForm()
 {
