@@ -27,7 +27,10 @@ cuneola::NumberReading FormHost::readNumber(InputBox which)
 
 void FormHost::writeNumber(InputBox which, double value)
 {
-    box(which)->setText(QString::fromStdString(cuneola::numberToText(value)));
+    QLineEdit* edit = box(which);
+    edit->setText(QString::fromStdString(cuneola::numberToText(value)));
+    // A 15-digit result is wider than its box: show its leading digits.
+    edit->setCursorPosition(0);
 }
 
 void FormHost::setStatus(std::string_view text) { m_status->setText(fromView(text)); }

@@ -80,11 +80,13 @@ QLineEdit* addBox(QWidget* parent, const char* name, const char* text, const QRe
     return box;
 }
 
-QPushButton* addButton(QWidget* parent, const char* name, const QRect& geometry, const QString& spoken)
+QPushButton* addButton(QWidget* parent, const char* name, const QRect& geometry, const QString& spoken,
+                       const QString& hint)
 {
     auto* button = new QPushButton(QObject::tr("Calculate"), parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
+    button->setToolTip(hint);
     button->setAutoDefault(false);
     button->setDefault(false);
     button->setAccessibleName(spoken);
@@ -157,7 +159,9 @@ void Form_Main::buildControls()
                            tr("How far the momentum search moves f''(0) from one trial to the next; the step "
                               "turns back and becomes ten times smaller each time f' passes 1."));
     QPushButton* command1 = addButton(frame1, "Command1", twips(240, 1440, 1455, 375),
-                                      tr("Calculate the Falkner-Skan equation"));
+                                      tr("Calculate the Falkner-Skan equation"),
+                                      tr("Search for the f''(0) at which f' reaches 1 at η max, starting from "
+                                         "the guess and step in the boxes above."));
 
     // Energy equation.
     QGroupBox* frame2 = addFrame(client, "Frame2", tr("Energy equation"), twips(2160, 240, 1815, 1935),
@@ -178,7 +182,9 @@ void Form_Main::buildControls()
                            tr("How far the energy search moves g'(0) from one trial to the next; the step "
                               "turns back and becomes ten times smaller each time g passes 1."));
     QPushButton* command3 = addButton(frame2, "Command3", twips(240, 1440, 1335, 375),
-                                      tr("Calculate the energy equation"));
+                                      tr("Calculate the energy equation"),
+                                      tr("Search for the g'(0) at which g reaches 1 at η max, using the f''(0) "
+                                         "that stands in the Falkner-Skan box."));
 
     // Iteration parameters.
     QGroupBox* frame4 = addFrame(client, "Frame4", tr("Iteration parameters"), twips(4080, 0, 1815, 2175),
@@ -310,6 +316,8 @@ void Form_Main::calculate(MarchMode mode)
                                 "iteration log. Enter a smaller MaxIter.");
         }
         m_picture->endRun();
+        // The last rows say how the search ended: bring them into view.
+        m_list->scrollToBottom();
         warnings = m_host->takeWarnings();
     }
     for (const QString& message : warnings) warn(message);

@@ -41,6 +41,8 @@ private slots:
     void copyPlotGivesTheRetainedImage();
     void copyingChangesNothing();
     void bothWindowsShowTheIcon();
+    void longResultShowsItsLeadingDigits();
+    void logEndsInViewAfterARun();
 };
 
 void CopyAndHintsTest::everyBoxExplainsItself_data()
@@ -58,6 +60,8 @@ void CopyAndHintsTest::everyBoxExplainsItself_data()
     QTest::newRow("Text_xMax") << QStringList{"η max", "right edge"};
     QTest::newRow("Text_yMax") << QStringList{"top edge"};
     QTest::newRow("Text_yMin") << QStringList{"bottom edge", "f'"};
+    QTest::newRow("Command1") << QStringList{"f''(0)", "η max"};
+    QTest::newRow("Command3") << QStringList{"g'(0)", "f''(0)"};
 }
 
 void CopyAndHintsTest::everyBoxExplainsItself()
@@ -161,6 +165,30 @@ void CopyAndHintsTest::bothWindowsShowTheIcon()
         QVERIFY(icon.availableSizes().contains(QSize(256, 256)));
     }
     t.window.aboutWindow()->close();
+}
+
+// A written-back result longer than its box shows from its first digit.
+void CopyAndHintsTest::longResultShowsItsLeadingDigits()
+{
+    TestWindow w;
+    w.setText("Text_Eps", "0.000001");
+    w.setText("Text_MaxIter", "200");
+    w.setText("Text_F0_2w", "0.5");
+    w.setText("Text_Beta", "0.3333333");
+    w.click("Command1");
+    QCOMPARE(w.text("Text_F0_2w"), QString("0.802125499999999"));
+    QCOMPARE(control<QLineEdit>(w.window, "Text_F0_2w")->cursorPosition(), 0);
+}
+
+// The last rows tell how the search ended, so a run leaves them in view.
+void CopyAndHintsTest::logEndsInViewAfterARun()
+{
+    TestWindow w;
+    w.click("Command1");
+    w.click("Command3");
+    auto* list = control<QListView>(w.window, "List1");
+    const QModelIndex last = w.window.logModel()->index(w.window.logModel()->rowCount() - 1);
+    QVERIFY(list->viewport()->rect().intersects(list->visualRect(last)));
 }
 
 QTEST_MAIN(CopyAndHintsTest)
