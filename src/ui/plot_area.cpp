@@ -114,8 +114,14 @@ void PlotArea::Circle(double x, double y, double radius, Colour colour)
     if (!cell) return;
     if (m_pen == 1 && !m_touchedOverflow && m_touched.size() < m_touchLimit) {
         const auto index = static_cast<std::uint32_t>(cell->y * m_mapping.width() + cell->x);
-        pixels()[index] = toRgb(colour);
-        m_touched.push_back(index);
+        QRgb& pixel = pixels()[index];
+        const QRgb rgb = toRgb(colour);
+        // Neighbouring steps mostly land on the same pixel in the same colour: such a
+        // dot changes nothing and needs no restoring.
+        if (pixel != rgb) {
+            pixel = rgb;
+            m_touched.push_back(index);
+        }
         m_drawnSinceShown = true;
     } else {
         stamp(cell->x, cell->y, toRgb(colour));
