@@ -87,9 +87,9 @@ Form_About::Form_About() : QWidget(nullptr, Qt::Window)
     setPalette(yellow);
     setAutoFillBackground(true);
 
-    for (const AboutLabel& spec : kLabels) {
+    for (const AboutLabel& design : kLabels) {
         auto* label = new QLabel(this);
-        label->setObjectName(QLatin1String(spec.name));
+        label->setObjectName(QLatin1String(design.name));
         label->setWordWrap(true);
     }
     loadDesign();
@@ -98,21 +98,21 @@ Form_About::Form_About() : QWidget(nullptr, Qt::Window)
 void Form_About::loadDesign()
 {
     setFixedSize(kClientWidth, kClientHeight);
-    for (const AboutLabel& spec : kLabels) {
-        auto* label = findChild<QLabel*>(QLatin1String(spec.name), Qt::FindDirectChildrenOnly);
-        QFont font = cuneola::ui::designFont("Verdana", spec.pointSize);
-        font.setBold(spec.heading);
-        font.setUnderline(spec.heading);
+    for (const AboutLabel& design : kLabels) {
+        auto* label = findChild<QLabel*>(QLatin1String(design.name), Qt::FindDirectChildrenOnly);
+        QFont font = cuneola::ui::designFont("Verdana", design.pointSize);
+        font.setBold(design.heading);
+        font.setUnderline(design.heading);
         label->setFont(font);
         QPalette palette = this->palette();
-        if (spec.colour.isValid()) palette.setColor(QPalette::WindowText, spec.colour);
+        if (design.colour.isValid()) palette.setColor(QPalette::WindowText, design.colour);
         label->setPalette(palette);
-        label->setText(textOf(spec.name));
+        label->setText(textOf(design.name));
         label->setAccessibleName(label->text());
-        label->setAlignment(spec.alignment | Qt::AlignTop);
-        label->setGeometry(spec.left / 15, spec.top / 15, spec.width / 15, spec.height / 15);
+        label->setAlignment(design.alignment | Qt::AlignTop);
+        label->setGeometry(design.left / 15, design.top / 15, design.width / 15, design.height / 15);
         label->setTextInteractionFlags(Qt::NoTextInteraction);
-        if (spec.configurable) fitOnOneLine(label);
+        if (design.configurable) fitOnOneLine(label);
         label->show();
     }
 }
