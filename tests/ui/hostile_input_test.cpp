@@ -97,9 +97,12 @@ void HostileInputTest::endsConsistently()
     QElapsedTimer timer;
     timer.start();
     w.click(qPrintable(button));
-    qInfo("%s ended in %lld ms", QTest::currentDataTag(), timer.elapsed());
-
+    const qint64 elapsed = timer.elapsed();
     const SearchOutcome outcome = w.window.lastResult().outcome;
+    qInfo("%s: outcome %d after %lld marches in %lld ms; %s", QTest::currentDataTag(), int(outcome),
+          static_cast<long long>(w.window.lastResult().marches), elapsed,
+          qPrintable(w.warnings.value(0, w.status())));
+
     const WindowSnapshot after(w.window);
     const QStringList written = writtenBoxes(qPrintable(button));
     for (int i = 0; i < kInputBoxNames.size(); ++i) {
