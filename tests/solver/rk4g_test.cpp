@@ -141,7 +141,6 @@ TEST(PlotCalls, FrameThenThreeDotsPerStepInCurveOrder)
         EXPECT_EQ(c[4 + i].c, v.DotRadius);
     }
     EXPECT_EQ(c[4].a, 0.01) << "no dot at the wall: the first dots stand at eta = h";
-    EXPECT_EQ(c[5].b, c[4].b == c[5].b ? c[5].b : c[5].b);
     EXPECT_EQ(c[8].b, m.fPrimeOuter) << "the f' dot of the last step is the value handed back";
 }
 
@@ -154,7 +153,6 @@ TEST(PlotCalls, EnergyModeDrawsGAndGPrimeOnly)
     const auto dots = plot.of(PlotCall::Circle);
     ASSERT_EQ(dots.size(), 6u);
     for (std::size_t i = 0; i < dots.size(); ++i) EXPECT_EQ(dots[i].colour, kCurveColours[i % 2]);
-    EXPECT_EQ(dots.back().b, dots[4].b == gOut ? dots.back().b : dots.back().b);
     EXPECT_EQ(dots[4].b, gOut);
 }
 

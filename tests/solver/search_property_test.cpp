@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: MIT
 // Properties of the searches over many generated inputs: every run ends, logs one
 // row per march, and writes back texts that read as the values it ended with.
+#include "fifteen_digit_rounding.h"
 #include "number_text.h"
 #include "recording_fakes.h"
 #include "shooting_search.h"
 
 #include <gtest/gtest.h>
 
-#include <charconv>
-#include <system_error>
 #include <cstdio>
 #include <cmath>
 #include <random>
@@ -20,6 +19,7 @@ namespace {
 using testing::FakeHost;
 using testing::PlotCall;
 using testing::RecordingPlot;
+using testing::roundedTo15Digits;
 
 // Counts marches (each begins with Cls) and keeps nothing else.
 class CountingPlot final : public PlotSurface {
@@ -43,15 +43,6 @@ public:
     std::map<InputBox, double> written;
 };
 
-double roundedTo15Digits(double v)
-{
-    char buf[40];
-    const auto end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14).ptr;
-    double out = 0;
-    if (std::from_chars(buf, end, out).ec == std::errc::result_out_of_range)
-        out = std::copysign(1.79769313486231e308, v); // written rounded down, to stay readable
-    return out;
-}
 
 // Texts a student might type: ordinary values, edges and nonsense, in proportion.
 class InputGenerator {
