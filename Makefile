@@ -23,6 +23,7 @@ test: build
 
 bench: build
 	$(BUILD_DIR)/bench/solver/solver_bench
+	$(BUILD_DIR)/bench/analysis/analysis_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/ui/window_bench
 
 package: build

@@ -6,6 +6,7 @@ set -euo pipefail
 
 packages=(
   cmake make g++ pkg-config
+  libboost-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: MIT
+// What the exact-solution library costs: one full solve, the two families, a shooting map.
+#include "error_budget.h"
+#include "families.h"
+#include "shooting_map.h"
+#include "similarity_solution.h"
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+using namespace cuneola::analysis;
+
+// Inputs spread over beta in [beta_s + 1e-3, 2.4] and Pr in [0.01, 100], both branches.
+struct Input {
+    double beta;
+    Branch branch;
+    double Pr;
+};
+
+std::vector<Input> spreadOfInputs()
+{
+    const double start = separationBeta() + 1e-3;
+    std::vector<Input> inputs;
+    for (int i = 0; i < 16; ++i) {
+        const double beta = start + (2.4 - start) * i / 15.0;
+        const double Pr = std::pow(10.0, -2.0 + 4.0 * ((i * 7) % 16) / 15.0);
+        inputs.push_back({beta, Branch::Attached, Pr});
+        if (beta < -0.01) inputs.push_back({beta, Branch::ReversedFlow, Pr});
+    }
+    return inputs;
+}
+
+// Both equations, every tabulated quantity, and 300 points of each profile: what the
+// window needs after a change of beta or Pr.
+void BM_FullSolve(benchmark::State& state)
+{
+    const std::vector<Input> inputs = spreadOfInputs();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Input& in = inputs[i++ % inputs.size()];
+        const Outcome<SimilaritySolution> s = solveSimilarity(in.beta, in.branch, in.Pr);
+        double sum = 0.0;
+        for (Quantity q : kQuantities)
+            if (const Outcome<double> v = quantityValue(*s, q)) sum += *v;
+        const Profiles p = sampleProfiles(*s, 10.0, 300);
+        benchmark::DoNotOptimize(sum);
+        benchmark::DoNotOptimize(p.g.data());
+    }
+}
+BENCHMARK(BM_FullSolve)->Unit(benchmark::kMicrosecond);
+
+void BM_BetaFamily(benchmark::State& state)
+{
+    for (auto _ : state) benchmark::DoNotOptimize(betaFamily());
+}
+BENCHMARK(BM_BetaFamily)->Unit(benchmark::kMillisecond);
+
+void BM_PrandtlFamily(benchmark::State& state)
+{
+    for (auto _ : state) benchmark::DoNotOptimize(prandtlFamily(0.0, Branch::Attached));
+}
+BENCHMARK(BM_PrandtlFamily)->Unit(benchmark::kMillisecond);
+
+// The default momentum search's map: 200 evenly spaced trials and its 8 own, 1000 steps each.
+void BM_ShootingMap(benchmark::State& state)
+{
+    const ClassicSetting setting{cuneola::MarchMode::Momentum, 0.0, 0.01, 10.0, -1.0, 1.0, 0.0};
+    const std::array<double, 8> trials{0.1, 0.2, 0.3, 0.4, 0.5, 0.49, 0.48, 0.47};
+    for (auto _ : state) benchmark::DoNotOptimize(shootingMap(setting, trials, 200));
+}
+BENCHMARK(BM_ShootingMap)->Unit(benchmark::kMillisecond);
+
+void BM_ErrorBudget(benchmark::State& state)
+{
+    ClassicResult result;
+    result.setting = {cuneola::MarchMode::Energy, 0.0, 0.01, 10.0, -1.0, 0.7, 0.47};
+    result.written = 0.414;
+    for (auto _ : state) benchmark::DoNotOptimize(errorBudget(result));
+}
+BENCHMARK(BM_ErrorBudget)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

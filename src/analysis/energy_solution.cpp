@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: MIT
+// The wall temperature gradient g'(0) of the energy equation over an exact momentum solution.
+#include "energy_solution.h"
+
+#include "adaptive_march.h"
+#include "number_words.h"
+#include "similarity_odes.h"
+
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace cuneola::analysis {
+namespace {
+
+// The closed-form tail int_{eta_inf}^inf exp(-Pr (F - Fref)) deta with f = a + (eta - eta_inf):
+//   exp(-Pr (F_inf - Fref)) sqrt(pi / (2 Pr)) erfcx(a sqrt(Pr / 2)).
+double farTail(double Pr, double Finf, double Fref, double a)
+{
+    return std::exp(-Pr * (Finf - Fref)) * std::sqrt(std::numbers::pi / (2.0 * Pr)) * scaledErfc(a * std::sqrt(Pr / 2.0));
+}
+
+// 1 / (exp(-Pr Fref) J), or a failure when it lies below the double range: with
+// reversed flow F < 0 near the wall and the integral grows like exp(Pr |F|).
+Outcome<double> gradientFrom(double Pr, double Fref, double scaledIntegral)
+{
+    const double logGradient = Pr * Fref - std::log(scaledIntegral);
+    if (logGradient < std::log(std::numeric_limits<double>::min()))
+        return fail(FailureKind::NotDefined,
+                    "g'(0) is below 1E-307 at Pr = " + shortNumber(Pr) +
+                        ": the reversed flow near the wall insulates it almost completely.");
+    return std::exp(logGradient);
+}
+
+} // namespace
+
+double scaledErfc(double x)
+{
+    if (x < 26.0) return std::exp(x * x) * std::erfc(x);
+    // Asymptotic series; at x >= 26 its next term is below 1e-13.
+    const double r = 1.0 / (x * x);
+    const double series = 1.0 - r / 2.0 * (1.0 - 3.0 * r / 2.0 * (1.0 - 5.0 * r / 2.0 * (1.0 - 7.0 * r / 2.0)));
+    return series / (x * std::sqrt(std::numbers::pi));
+}
+
+std::optional<Failure> checkPrandtl(double Pr)
+{
+    if (!std::isfinite(Pr) || Pr <= 0.0)
+        return fail(FailureKind::OutOfRange, "Pr must be a number above 0.");
+    if (Pr < kMinPr || Pr > kMaxPr)
+        return fail(FailureKind::OutOfRange, "Pr = " + shortNumber(Pr) + " is outside " + shortNumber(kMinPr) + " to " +
+                                                 shortNumber(kMaxPr) + ", the range this tool solves.");
+    return std::nullopt;
+}
+
+Outcome<double> wallTemperatureGradient(const MomentumSolution& momentum, double Pr)
+{
+    if (auto refusal = checkPrandtl(Pr)) return *refusal;
+    const ProfileSystem system{momentum.beta, Pr, momentum.minF};
+    ProfileState y{0.0, 0.0, momentum.wallShear, 0.0, 0.0, 0.0};
+    double dt = 0.01;
+    if (marchAdaptive(system, y, 0.0, momentum.etaInf, dt) != MarchEnd::Reached)
+        return fail(FailureKind::NotConverged, "The energy integral could not be marched to η∞.");
+    const double tail = farTail(Pr, y[3], momentum.minF, y[0]);
+    return gradientFrom(Pr, momentum.minF, y[5] + tail);
+}
+
+Outcome<double> wallTemperatureGradientOnInterval(double beta, double wallShear, double etaEnd, double Pr)
+{
+    if (auto refusal = checkPrandtl(Pr)) return *refusal;
+    // F may dip below 0 when f does; a first march finds how far, for the scaling.
+    double minF = 0.0;
+    {
+        ProfileState y{0.0, 0.0, wallShear, 0.0, 0.0, 0.0};
+        double dt = 0.01;
+        if (marchAdaptive(ProfileSystem{beta}, y, 0.0, etaEnd, dt,
+                          [&](const ProfileState&, double, const ProfileState& after, double) {
+                              minF = std::min(minF, after[3]);
+                          }) != MarchEnd::Reached)
+            return fail(FailureKind::NotConverged, "The momentum profile with f''(0) = " + shortNumber(wallShear) +
+                                                       " grows without bound before η = " + shortNumber(etaEnd) + ".");
+    }
+    ProfileState y{0.0, 0.0, wallShear, 0.0, 0.0, 0.0};
+    double dt = 0.01;
+    if (marchAdaptive(ProfileSystem{beta, Pr, minF}, y, 0.0, etaEnd, dt) != MarchEnd::Reached)
+        return fail(FailureKind::NotConverged, "The energy integral could not be marched to η = " + shortNumber(etaEnd) + ".");
+    return gradientFrom(Pr, minF, y[5]);
+}
+
+} // namespace cuneola::analysis

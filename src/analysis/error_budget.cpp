@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: MIT
+// Where the error of a classic search result comes from: its tolerance, its step, its far field.
+#include "error_budget.h"
+
+#include "energy_solution.h"
+#include "momentum_solution.h"
+#include "number_words.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <utility>
+
+namespace cuneola::analysis {
+namespace {
+
+// The branch a classic result aims at: the reversed-flow one only where it exists and
+// the wall shear is negative.
+Branch branchFor(double beta, double wallShear)
+{
+    return wallShear < 0.0 && beta < 0.0 ? Branch::ReversedFlow : Branch::Attached;
+}
+
+} // namespace
+
+Outcome<ErrorBudget> errorBudget(const ClassicResult& result)
+{
+    const ClassicSetting& s = result.setting;
+    const bool energy = s.mode == MarchMode::Energy;
+    if (!(s.xMax > 0.0) || !(s.h > 0.0))
+        return fail(FailureKind::NotDefined, "The classic march had no length, so it has no error to split.");
+
+    ErrorBudget b;
+    b.mode = s.mode;
+    b.written = result.written;
+
+    const double shear = energy ? s.wallShear : result.written;
+    const Outcome<MomentumSolution> exact = solveMomentum(s.Beta, branchFor(s.Beta, shear));
+    if (!exact) return exact.failure();
+
+    // The Gill march's own root, and where that march ends.
+    const Outcome<double> root = classicRoot(s, result.written, 1e-3 * std::max(1.0, std::fabs(result.written)));
+    if (!root) return root.failure();
+    b.gillRoot = *root;
+    b.marchEnd = marchClassic(s, b.gillRoot).endEta;
+
+    if (!energy) {
+        const Outcome<MomentumSolution> finite = solveMomentumOnInterval(s.Beta, b.marchEnd, b.gillRoot);
+        if (!finite) return finite.failure();
+        b.exact = exact->wallShear;
+        b.finiteInterval = finite->wallShear;
+        b.finiteWithExactShear = b.finiteInterval;
+    } else {
+        const Outcome<double> exactGradient = wallTemperatureGradient(*exact, s.Pr);
+        if (!exactGradient) return exactGradient.failure();
+        const Outcome<double> finite = wallTemperatureGradientOnInterval(s.Beta, s.wallShear, b.marchEnd, s.Pr);
+        if (!finite) return finite.failure();
+        const Outcome<double> finiteExactShear =
+            wallTemperatureGradientOnInterval(s.Beta, exact->wallShear, b.marchEnd, s.Pr);
+        if (!finiteExactShear) return finiteExactShear.failure();
+        b.exact = *exactGradient;
+        b.finiteInterval = *finite;
+        b.finiteWithExactShear = *finiteExactShear;
+    }
+    b.tolerancePart = b.written - b.gillRoot;
+    b.stepPart = b.gillRoot - b.finiteInterval;
+    b.wallShearPart = b.finiteInterval - b.finiteWithExactShear;
+    b.farFieldPart = b.finiteWithExactShear - b.exact;
+    return b;
+}
+
+std::string budgetAdvice(const ErrorBudget& b, const ClassicResult& result)
+{
+    const ClassicSetting& s = result.setting;
+    const std::string unknown = b.mode == MarchMode::Energy ? "g'(0)" : "f''(0)";
+    const std::array<std::pair<double, std::string>, 4> parts{{
+        {std::fabs(b.tolerancePart), "ε = " + shortNumber(result.Eps) + ": lower it"},
+        {std::fabs(b.stepPart), "the step Δη = " + shortNumber(s.h) + ": take a smaller step"},
+        {std::fabs(b.wallShearPart),
+         "the f''(0) = " + shortNumber(s.wallShear) + " the energy search used: refine it with the Falkner-Skan search first"},
+        {std::fabs(b.farFieldPart), "η max = " + shortNumber(s.xMax) + ": the far field is too close, raise η max"},
+    }};
+    const auto largest = std::max_element(parts.begin(), parts.end(),
+                                          [](const auto& x, const auto& y) { return x.first < y.first; });
+    const double total = std::fabs(b.total());
+    const double relative = total / std::max(std::fabs(b.exact), 1e-300);
+    std::string text = "The written-back " + unknown + " = " + shortNumber(b.written, 15) + " is off by " +
+                       shortNumber(b.total(), 3) + " (" + shortNumber(100.0 * relative, 2) + " %). ";
+    if (total == 0.0) return text + "It is exact to the last digit.";
+    text += "Most of the error comes from " + largest->second + ".";
+    return text;
+}
+
+} // namespace cuneola::analysis

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+// Where the error of a classic search result comes from: its tolerance, its step, its far field.
+#pragma once
+
+#include "classic_march.h"
+#include "outcome.h"
+
+#include <string>
+
+namespace cuneola::analysis {
+
+// A classic search's result and the settings it ran with.
+struct ClassicResult {
+    ClassicSetting setting;
+    double Eps = 0.01;     // the tolerance on the miss
+    double written = 0.0;  // the f''(0) or g'(0) it wrote back
+};
+
+// written - exact, split into parts whose sum it is:
+//   tolerance: written - the exact root of the Gill march at that delta eta and eta max;
+//   step:      that root - the exact solution with the outer condition where the march ends;
+//   wallShear: (energy only) that - the same with the exact f''(0) instead of the one used;
+//   farField:  that - the exact value with the far field at infinity.
+struct ErrorBudget {
+    MarchMode mode = MarchMode::Momentum;
+    double exact = 0.0;
+    double written = 0.0;
+    double gillRoot = 0.0;
+    double finiteInterval = 0.0;      // exact, outer condition at marchEnd
+    double finiteWithExactShear = 0.0; // energy only; equals finiteInterval for momentum
+    double marchEnd = 0.0;            // where the Gill march really ends (10.02 for delta eta 0.02)
+    double tolerancePart = 0.0;
+    double stepPart = 0.0;
+    double wallShearPart = 0.0;
+    double farFieldPart = 0.0;
+    double total() const { return written - exact; }
+};
+
+// Fails in plain words when the exact solution does not exist for the setting (beta
+// below separation, Pr out of range) or the Gill march has no root near the result.
+Outcome<ErrorBudget> errorBudget(const ClassicResult& result);
+
+// One or two sentences a student can act on: which part dominates and what to change.
+std::string budgetAdvice(const ErrorBudget& budget, const ClassicResult& result);
+
+} // namespace cuneola::analysis

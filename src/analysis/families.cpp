@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: MIT
+// Families of exact solutions: f''(0) and H along beta through the fold, g'(0) along Pr.
+#include "families.h"
+
+#include "energy_solution.h"
+#include "starting_values.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace cuneola::analysis {
+namespace {
+
+// The attached branch is stepped in beta down to here, then f''(0) takes over.
+constexpr double kFoldSegmentTop = 0.12;    // largest f''(0) solved for beta near the fold
+constexpr double kFoldSegmentBottom = -0.09; // most negative one
+constexpr double kFoldSegmentStep = 0.01;
+
+Failure cancelled() { return fail(FailureKind::Cancelled, "The computation was cancelled."); }
+
+BetaFamilyPoint pointOf(const MomentumSolution& m, Branch branch)
+{
+    return {m.beta, m.wallShear, m.displacement / m.momentumThickness, branch};
+}
+
+std::vector<double> attachedBetas()
+{
+    std::vector<double> betas;
+    for (int i = 0; i <= 51; ++i) betas.push_back((240 - 5 * i) / 100.0); // 2.4 .. -0.15, exact decimals
+    for (double b : {-0.16, -0.17, -0.175}) betas.push_back(b);
+    return betas;
+}
+
+std::vector<double> reversedBetas()
+{
+    std::vector<double> betas;
+    for (int i = 18; i >= 1; --i) betas.push_back(-i / 100.0); // -0.18 .. -0.01
+    for (double b : {-0.008, -0.006, -0.005, -0.004, -0.003, -0.002, -0.0015, -0.001, -0.0007, -0.0005, -0.0004})
+        betas.push_back(b);
+    betas.push_back(kReversedFlowLimit);
+    return betas;
+}
+
+} // namespace
+
+Outcome<BetaFamily> betaFamily(const FamilyControl& control)
+{
+    BetaFamily family;
+    const Outcome<MomentumSolution> fold = separationSolution();
+    if (!fold) return fold.failure();
+    family.fold = pointOf(*fold, Branch::Attached);
+
+    const std::vector<double> attached = attachedBetas();
+    const std::vector<double> reversed = reversedBetas();
+    const int foldSteps = static_cast<int>(std::lround((kFoldSegmentTop - kFoldSegmentBottom) / kFoldSegmentStep));
+    const double total = static_cast<double>(attached.size() + reversed.size()) + foldSteps + 1;
+    double done = 0.0;
+    auto advance = [&] { control.report(++done / total); };
+
+    for (double beta : attached) {
+        if (control.cancelled()) return cancelled();
+        if (const Outcome<MomentumSolution> m = solveMomentum(beta, Branch::Attached))
+            family.points.push_back(pointOf(*m, Branch::Attached));
+        advance();
+    }
+    // Through the fold with f''(0) prescribed; beta follows from the last point.
+    double betaGuess = family.points.empty() ? fold->beta : family.points.back().beta;
+    for (int i = 0; i <= foldSteps; ++i) {
+        if (control.cancelled()) return cancelled();
+        const double shear = kFoldSegmentTop - kFoldSegmentStep * i;
+        const Branch branch = shear < 0.0 ? Branch::ReversedFlow : Branch::Attached;
+        if (std::fabs(shear) < kFoldSegmentStep / 2.0) {
+            family.points.push_back(family.fold);
+        } else if (const Outcome<MomentumSolution> m = solveBetaForWallShear(shear, betaGuess)) {
+            family.points.push_back(pointOf(*m, branch));
+            betaGuess = m->beta;
+        }
+        advance();
+    }
+    // Back up the reversed-flow branch until shooting no longer converges.
+    for (double beta : reversed) {
+        if (control.cancelled()) return cancelled();
+        if (beta <= family.points.back().beta) {
+            advance();
+            continue;
+        }
+        const Outcome<MomentumSolution> m = solveMomentum(beta, Branch::ReversedFlow);
+        if (!m) break;
+        family.points.push_back(pointOf(*m, Branch::ReversedFlow));
+        advance();
+    }
+    control.report(1.0);
+    return family;
+}
+
+double smallPrandtlAsymptote(double Pr) { return std::sqrt(2.0 * Pr / std::numbers::pi); }
+
+std::optional<double> largePrandtlAsymptote(double Pr, double wallShear)
+{
+    if (!(wallShear > 0.0)) return std::nullopt;
+    return std::cbrt(Pr * wallShear / 6.0) / std::tgamma(4.0 / 3.0);
+}
+
+Outcome<PrandtlFamily> prandtlFamily(double beta, Branch branch, int count, const FamilyControl& control)
+{
+    const Outcome<MomentumSolution> momentum = solveMomentum(beta, branch);
+    if (!momentum) return momentum.failure();
+    PrandtlFamily family;
+    family.momentum = *momentum;
+    count = std::max(count, 2);
+
+    constexpr int kFitPoints = 25;
+    const double total = count + kFitPoints;
+    const double logMin = std::log10(kMinPr), logMax = std::log10(kMaxPr);
+    for (int i = 0; i < count; ++i) {
+        if (control.cancelled()) return cancelled();
+        // The ends exactly, so that rounding of the powers never leaves the range.
+        const double Pr = i == 0 ? kMinPr : i == count - 1 ? kMaxPr : std::pow(10.0, logMin + (logMax - logMin) * i / (count - 1));
+        family.points.push_back({Pr, wallTemperatureGradient(family.momentum, Pr)});
+        control.report((i + 1) / total);
+    }
+
+    // Least squares of y = log g'(0) on x = log Pr over points evenly spaced in x.
+    double sx = 0.0, sy = 0.0, sxx = 0.0, sxy = 0.0;
+    int n = 0;
+    const double x0 = std::log(family.fit.fromPr), x1 = std::log(family.fit.toPr);
+    for (int i = 0; i < kFitPoints; ++i) {
+        if (control.cancelled()) return cancelled();
+        const double x = x0 + (x1 - x0) * i / (kFitPoints - 1);
+        const Outcome<double> g = wallTemperatureGradient(family.momentum, std::exp(x));
+        control.report((count + i + 1) / total);
+        if (!g || !(*g > 0.0)) continue;
+        const double y = std::log(*g);
+        sx += x, sy += y, sxx += x * x, sxy += x * y;
+        ++n;
+    }
+    if (n >= 2) {
+        family.fit.b = (n * sxy - sx * sy) / (n * sxx - sx * sx);
+        family.fit.a = std::exp((sy - family.fit.b * sx) / n);
+    }
+    return family;
+}
+
+} // namespace cuneola::analysis

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+// Families of exact solutions: f''(0) and H along beta through the fold, g'(0) along Pr.
+#pragma once
+
+#include "family_control.h"
+#include "momentum_solution.h"
+#include "outcome.h"
+
+#include <optional>
+#include <vector>
+
+namespace cuneola::analysis {
+
+struct BetaFamilyPoint {
+    double beta;
+    double wallShear;  // f''(0)
+    double shapeFactor; // H
+    Branch branch;
+};
+
+// Both branches as one curve: the attached branch from beta = 2.4 down to the fold,
+// the fold itself (exact: f''(0) = 0 at beta_s), and the reversed-flow branch back up
+// towards beta = 0 as far as shooting converges. Near the fold f''(0) is the parameter
+// and beta the unknown, since beta is a smooth function of f''(0) there.
+struct BetaFamily {
+    std::vector<BetaFamilyPoint> points; // in order along the curve
+    BetaFamilyPoint fold;
+};
+Outcome<BetaFamily> betaFamily(const FamilyControl& control = {});
+
+// g'(0) ~ a Pr^b by least squares on log g'(0) against log Pr.
+struct PowerFit {
+    double a = 0.0;
+    double b = 0.0;
+    double fromPr = 0.6, toPr = 10.0;
+};
+
+struct PrandtlFamilyPoint {
+    double Pr;
+    Outcome<double> wallGradient; // g'(0), or why there is none
+};
+
+struct PrandtlFamily {
+    MomentumSolution momentum;
+    std::vector<PrandtlFamilyPoint> points; // log-spaced from kMinPr to kMaxPr
+    PowerFit fit;                           // over 0.6 <= Pr <= 10
+};
+// g'(0) for the given beta and branch at `count` log-spaced Pr from 0.001 to 1000.
+Outcome<PrandtlFamily> prandtlFamily(double beta, Branch branch, int count = 121, const FamilyControl& control = {});
+
+// The thick thermal layer of Pr -> 0 sees f = eta - delta*: g'(0) -> sqrt(2 Pr / pi).
+double smallPrandtlAsymptote(double Pr);
+// The thin thermal layer of Pr -> inf sees f = f''(0) eta^2 / 2:
+// g'(0) -> (Pr f''(0) / 6)^(1/3) / Gamma(4/3). None where f''(0) <= 0.
+std::optional<double> largePrandtlAsymptote(double Pr, double wallShear);
+
+} // namespace cuneola::analysis

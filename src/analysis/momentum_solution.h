@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: MIT
+// The exact Falkner-Skan solution for a wedge parameter and a branch, by Newton shooting.
+#pragma once
+
+#include "outcome.h"
+
+#include <string_view>
+
+namespace cuneola::analysis {
+
+// The range of beta the library solves. Below the separation point there is no
+// solution at all; above kMaxBeta the starting values are not trusted.
+inline constexpr double kMaxBeta = 4.0;
+// Shooting never takes the far field further out than this.
+inline constexpr double kMaxEtaInf = 80.0;
+// Both the Newton iteration on f''(0) and the growth of eta_inf stop at this
+// relative (and, below 1, absolute) change.
+inline constexpr double kShootingTolerance = 1e-12;
+
+enum class Branch {
+    Attached,    // f''(0) > 0, f' rises monotonically from 0 to 1
+    ReversedFlow // f''(0) < 0 and f' < 0 near the wall; only for beta_s < beta < 0
+};
+
+std::string_view branchName(Branch branch);
+
+// A converged solution of f''' + f f'' + beta (1 - f'^2) = 0, f(0) = f'(0) = 0,
+// f'(inf) = 1, with what a march of the converged profile yields.
+struct MomentumSolution {
+    double beta = 0.0;
+    Branch branch = Branch::Attached;
+    double wallShear = 0.0;    // f''(0)
+    double etaInf = 0.0;       // the far field chosen: f''(0) no longer changed beyond it
+    double farShear = 0.0;     // f''(eta_inf), which should be negligible
+    double outerF = 0.0;       // f(eta_inf); beyond, f = outerF + (eta - eta_inf)
+    double displacement = 0.0; // delta* = int (1 - f') = eta_inf - f(eta_inf)
+    double momentumThickness = 0.0; // theta = int f'(1 - f')
+    double minF = 0.0;         // min of F = int_0^eta f, 0 unless the flow reverses
+    double eta99 = 0.0;        // first eta with f' = 0.99; NaN on the reversed-flow branch
+};
+
+// The separation point beta_s: the beta at which the attached and the reversed-flow
+// branches meet with f''(0) = 0, solved once with beta as the unknown and cached.
+double separationBeta();
+// The solution at beta_s itself.
+Outcome<MomentumSolution> separationSolution();
+
+// The solution on `branch` at `beta`. Fails in plain words below beta_s (the layer
+// separates), above kMaxBeta, for the reversed-flow branch at beta >= 0, and when the
+// shooting does not settle (it then says why). Never depends on a user's first guess.
+Outcome<MomentumSolution> solveMomentum(double beta, Branch branch);
+
+// The solution on the finite interval [0, etaEnd] with f'(etaEnd) = 1 instead of the
+// far field, starting Newton from `wallShearGuess` (used by the error budget).
+Outcome<MomentumSolution> solveMomentumOnInterval(double beta, double etaEnd, double wallShearGuess);
+
+// A solution with f''(0) prescribed and beta the unknown (used through the fold,
+// where beta is a smooth function of f''(0) while f''(0) is not one of beta).
+Outcome<MomentumSolution> solveBetaForWallShear(double wallShear, double betaGuess);
+
+} // namespace cuneola::analysis

@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: MIT
+// One full exact solution: both equations, the tabulated quantities and the profiles.
+#include "similarity_solution.h"
+
+#include "adaptive_march.h"
+#include "energy_solution.h"
+#include "published_values.h"
+#include "similarity_odes.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace cuneola::analysis {
+namespace {
+
+// 2 / (m + 1) = 2 - beta turns the similarity forms into the x-based ones; it needs a
+// finite m = beta / (2 - beta) above -1, that is beta < 2.
+Outcome<double> xBased(const SimilaritySolution& s, const Outcome<double>& value, double factorPower)
+{
+    if (!(s.momentum.beta < 2.0))
+        return fail(FailureKind::NotDefined,
+                    "The x-based forms need a finite m = β/(2 − β), that is β < 2.");
+    if (!value) return value;
+    return *value * std::pow(std::sqrt(2.0 - s.momentum.beta), factorPower);
+}
+
+Outcome<double> eta99Of(const SimilaritySolution& s)
+{
+    if (s.momentum.branch != Branch::Attached || !std::isfinite(s.momentum.eta99))
+        return fail(FailureKind::NotDefined, "η99 is given for the attached branch only.");
+    return s.momentum.eta99;
+}
+
+} // namespace
+
+Outcome<SimilaritySolution> solveSimilarity(double beta, Branch branch, double Pr)
+{
+    Outcome<MomentumSolution> momentum = solveMomentum(beta, branch);
+    if (!momentum) return momentum.failure();
+    SimilaritySolution s;
+    s.momentum = *momentum;
+    s.Pr = Pr;
+    s.wallGradient = wallTemperatureGradient(s.momentum, Pr);
+    return s;
+}
+
+std::string_view quantityName(Quantity q)
+{
+    switch (q) {
+    case Quantity::WallShear: return "f''(0)";
+    case Quantity::WallGradient: return "g'(0)";
+    case Quantity::Displacement: return "δ*";
+    case Quantity::MomentumThickness: return "θ";
+    case Quantity::ShapeFactor: return "H";
+    case Quantity::Eta99: return "η99";
+    case Quantity::EtaInf: return "η∞";
+    case Quantity::SkinFriction: return "Cf·√Re_x";
+    case Quantity::Nusselt: return "Nu_x/√Re_x";
+    case Quantity::DisplacementX: return "δ*/x·√Re_x";
+    case Quantity::MomentumX: return "θ/x·√Re_x";
+    case Quantity::Thickness99X: return "δ99/x·√Re_x";
+    }
+    return {};
+}
+
+Outcome<double> quantityValue(const SimilaritySolution& s, Quantity q)
+{
+    const MomentumSolution& m = s.momentum;
+    switch (q) {
+    case Quantity::WallShear: return m.wallShear;
+    case Quantity::WallGradient: return s.wallGradient;
+    case Quantity::Displacement: return m.displacement;
+    case Quantity::MomentumThickness: return m.momentumThickness;
+    case Quantity::ShapeFactor: return m.displacement / m.momentumThickness;
+    case Quantity::Eta99: return eta99Of(s);
+    case Quantity::EtaInf: return m.etaInf;
+    case Quantity::SkinFriction: return xBased(s, 2.0 * m.wallShear, -1.0);
+    case Quantity::Nusselt: return xBased(s, s.wallGradient, -1.0);
+    case Quantity::DisplacementX: return xBased(s, m.displacement, 1.0);
+    case Quantity::MomentumX: return xBased(s, m.momentumThickness, 1.0);
+    case Quantity::Thickness99X: return xBased(s, eta99Of(s), 1.0);
+    }
+    return fail(FailureKind::NotDefined, "Unknown quantity.");
+}
+
+std::optional<PublishedValue> publishedValue(const SimilaritySolution& s, Quantity q)
+{
+    const MomentumSolution& m = s.momentum;
+    if (m.branch != Branch::Attached) return std::nullopt;
+    const auto inglis = publishedWallShear(m.beta);
+    if (q == Quantity::WallShear && inglis) return PublishedValue{inglis->wallShear, inglis->decimals, "Inglis (1962)"};
+    if (m.beta != 0.0) return std::nullopt;
+    switch (q) {
+    case Quantity::WallGradient:
+        // At beta = 0 and Pr = 1, g = f' solves the energy equation: g'(0) = f''(0).
+        if (s.Pr == 1.0 && inglis) return PublishedValue{inglis->wallShear, inglis->decimals, "Pr = 1: g'(0) = f''(0)"};
+        return std::nullopt;
+    case Quantity::ShapeFactor: return PublishedValue{kBlasius.shapeFactor, 2, "Blasius"};
+    case Quantity::SkinFriction: return PublishedValue{kBlasius.skinFriction, 3, "Blasius"};
+    case Quantity::DisplacementX: return PublishedValue{kBlasius.displacementThickness, 4, "Blasius"};
+    case Quantity::MomentumX: return PublishedValue{kBlasius.momentumThickness, 3, "Blasius"};
+    case Quantity::Thickness99X: return PublishedValue{kBlasius.thickness99, 2, "Blasius"};
+    default: return std::nullopt;
+    }
+}
+
+Profiles sampleProfiles(const SimilaritySolution& s, double etaEnd, int count)
+{
+    Profiles p;
+    if (count < 2 || !(etaEnd > 0.0)) return p;
+    const MomentumSolution& m = s.momentum;
+    const bool energy = s.wallGradient.ok();
+    const double Pr = energy ? s.Pr : 0.0;
+    const double Fref = m.minF;
+    const ProfileSystem system{m.beta, Pr, Fref};
+    const auto n = static_cast<std::size_t>(count);
+    for (auto* v : {&p.eta, &p.f, &p.fp, &p.fpp}) v->reserve(n);
+
+    // The energy integral's total, for g = J / J(inf) and g' = exp(-Pr (F - Fref)) / J(inf).
+    ProfileState y{0.0, 0.0, m.wallShear, 0.0, 0.0, 0.0};
+    double Jinf = 1.0, Finf = 0.0, Jmarched = 0.0;
+    {
+        ProfileState z = y;
+        double dt = 0.01;
+        marchAdaptive(system, z, 0.0, m.etaInf, dt);
+        Finf = z[3];
+        Jmarched = z[5];
+        if (energy) {
+            const double x0 = m.outerF * std::sqrt(Pr / 2.0);
+            Jinf = Jmarched + std::exp(-Pr * (Finf - Fref)) * std::sqrt(std::numbers::pi / (2.0 * Pr)) * scaledErfc(x0);
+        }
+    }
+
+    double eta = 0.0;
+    double dt = 0.01;
+    for (int i = 0; i < count; ++i) {
+        const double target = etaEnd * i / (count - 1);
+        double f, fp, fpp, F, J;
+        if (target <= m.etaInf) {
+            if (target > eta) marchAdaptive(system, y, eta, target, dt);
+            eta = target;
+            f = y[0], fp = y[1], fpp = y[2], F = y[3], J = y[5];
+        } else {
+            // f = a + t, F = F_inf + a t + t^2 / 2 with t = eta - eta_inf.
+            const double t = target - m.etaInf;
+            const double a = m.outerF;
+            f = a + t, fp = 1.0, fpp = 0.0;
+            F = Finf + a * t + t * t / 2.0;
+            J = Jmarched;
+            if (energy) {
+                const double x0 = a * std::sqrt(Pr / 2.0), x1 = (a + t) * std::sqrt(Pr / 2.0);
+                J += std::exp(-Pr * (Finf - Fref)) * std::sqrt(std::numbers::pi / (2.0 * Pr)) *
+                     (scaledErfc(x0) - std::exp(x0 * x0 - x1 * x1) * scaledErfc(x1));
+            }
+        }
+        p.eta.push_back(target);
+        p.f.push_back(f);
+        p.fp.push_back(fp);
+        p.fpp.push_back(fpp);
+        if (energy) {
+            p.g.push_back(J / Jinf);
+            p.gp.push_back(std::exp(-Pr * (F - Fref)) / Jinf);
+        }
+    }
+    return p;
+}
+
+} // namespace cuneola::analysis

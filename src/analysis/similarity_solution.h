@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: MIT
+// One full exact solution: both equations, the tabulated quantities and the profiles.
+#pragma once
+
+#include "momentum_solution.h"
+#include "outcome.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace cuneola::analysis {
+
+struct SimilaritySolution {
+    MomentumSolution momentum;
+    double Pr = 0.0;
+    Outcome<double> wallGradient = Failure{}; // g'(0)
+};
+
+// Solves the momentum equation on `branch` at `beta` and the energy equation over it.
+// Fails as a whole only when the momentum equation has no solution there; a Pr outside
+// the supported range leaves the momentum results and says why g'(0) is missing.
+Outcome<SimilaritySolution> solveSimilarity(double beta, Branch branch, double Pr);
+
+// What a textbook tabulates, in table order.
+enum class Quantity {
+    WallShear,         // f''(0)
+    WallGradient,      // g'(0)
+    Displacement,      // delta* = int (1 - f')
+    MomentumThickness, // theta = int f'(1 - f')
+    ShapeFactor,       // H = delta* / theta
+    Eta99,             // eta where f' = 0.99
+    EtaInf,            // the far field the shooting settled at
+    SkinFriction,      // Cf sqrt(Re_x) = 2 f''(0) / sqrt(2 - beta)
+    Nusselt,           // Nu_x / sqrt(Re_x) = g'(0) / sqrt(2 - beta)
+    DisplacementX,     // delta*/x sqrt(Re_x) = delta* sqrt(2 - beta)
+    MomentumX,         // theta/x sqrt(Re_x) = theta sqrt(2 - beta)
+    Thickness99X       // delta99/x sqrt(Re_x) = eta99 sqrt(2 - beta)
+};
+
+inline constexpr std::array<Quantity, 12> kQuantities{
+    Quantity::WallShear,    Quantity::WallGradient, Quantity::Displacement,  Quantity::MomentumThickness,
+    Quantity::ShapeFactor,  Quantity::Eta99,        Quantity::EtaInf,        Quantity::SkinFriction,
+    Quantity::Nusselt,      Quantity::DisplacementX, Quantity::MomentumX,    Quantity::Thickness99X};
+
+// The quantity's name as a table shows it: "f''(0)", "δ*", "Cf·√Re_x" ...
+std::string_view quantityName(Quantity q);
+
+// Its value, or why it does not exist for this solution (eta99 on the reversed-flow
+// branch, the x-based forms at beta >= 2 where m = beta / (2 - beta) is not finite).
+Outcome<double> quantityValue(const SimilaritySolution& solution, Quantity q);
+
+// A published value for the same input, where one exists.
+struct PublishedValue {
+    double value;
+    int decimals;            // as printed where it was published
+    std::string_view source; // "Inglis (1962)", "Blasius", ...
+};
+std::optional<PublishedValue> publishedValue(const SimilaritySolution& solution, Quantity q);
+
+// f, f', f'', and g, g' where g'(0) exists, at `count` evenly spaced eta from 0 to etaEnd.
+// Beyond eta_inf the profile continues in closed form (f' = 1, and g from erfc).
+struct Profiles {
+    std::vector<double> eta, f, fp, fpp, g, gp;
+};
+Profiles sampleProfiles(const SimilaritySolution& solution, double etaEnd, int count);
+
+} // namespace cuneola::analysis

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+// Where Newton shooting starts: f''(0) and eta_inf from tables, never from the user.
+#pragma once
+
+#include "momentum_solution.h"
+
+namespace cuneola::analysis {
+
+struct StartingValue {
+    double wallShear; // first guess of f''(0)
+    double etaInf;    // first far field to shoot to
+};
+
+// The reversed-flow branch is followed down to this beta; closer to 0 its reversed
+// region moves out beyond eta = 45 and shooting loses all precision.
+inline constexpr double kReversedFlowLimit = -0.0003;
+
+// A first guess on `branch` for beta_s < beta <= kMaxBeta (reversed flow: up to
+// kReversedFlowLimit). Near the fold both branches follow f''(0)^2 ~ (beta - beta_s).
+StartingValue startingValue(double beta, Branch branch, double separation);
+
+} // namespace cuneola::analysis

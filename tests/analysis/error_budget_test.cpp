@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: MIT
+// The error budget of classic search results, and the classic march's own root.
+#include "classic_march.h"
+#include "error_budget.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace cuneola::analysis {
+namespace {
+
+ClassicResult momentumResult(double written, double h = 0.01, double xMax = 10.0)
+{
+    ClassicResult r;
+    r.setting = {MarchMode::Momentum, 0.0, h, xMax, -1.0, 1.0, 0.0};
+    r.Eps = 0.01;
+    r.written = written;
+    return r;
+}
+
+double sumOfParts(const ErrorBudget& b) { return b.tolerancePart + b.stepPart + b.wallShearPart + b.farFieldPart; }
+
+struct BudgetCase {
+    const char* name;
+    ClassicResult result;
+    const char* dominant; // what the advice must name
+};
+
+class Budget : public ::testing::TestWithParam<BudgetCase> {};
+
+TEST_P(Budget, PartsAddUpAndTheAdviceNamesTheLargest)
+{
+    const BudgetCase c = GetParam();
+    const Outcome<ErrorBudget> b = errorBudget(c.result);
+    ASSERT_TRUE(b) << b.failure().message;
+    EXPECT_NEAR(sumOfParts(*b), b->total(), 1e-15);
+    EXPECT_NE(budgetAdvice(*b, c.result).find(c.dominant), std::string::npos) << budgetAdvice(*b, c.result);
+}
+
+ClassicResult energyResult(double Pr, double shear, double written)
+{
+    ClassicResult r;
+    r.setting = {MarchMode::Energy, 0.0, 0.01, 10.0, -1.0, Pr, shear};
+    r.Eps = 0.01;
+    r.written = written;
+    return r;
+}
+
+// An energy search converged tightly, but over a rough f''(0) = 0.3 instead of 0.4696.
+ClassicResult roughShearSearch()
+{
+    ClassicResult r = energyResult(1.0, 0.3, 0.0);
+    r.Eps = 1e-6;
+    r.written = *classicRoot(r.setting, 0.3, 0.01) + 1e-7;
+    return r;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Classic, Budget,
+    ::testing::Values(BudgetCase{"DefaultSearch", momentumResult(0.47), "ε = 0.01"},
+                      BudgetCase{"CoarseStep", momentumResult(0.4696, 0.2), "Δη = 0.2"},
+                      BudgetCase{"CloseFarField", momentumResult(0.4696, 0.01, 5.0), "η max = 5"},
+                      BudgetCase{"EnergyAtSmallPrandtl", energyResult(0.01, 0.469599988361, 0.1116), "η max = 10"},
+                      BudgetCase{"EnergyWithARoughWallShear", roughShearSearch(), "f''(0) = 0.3"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Budget, PartsMeanWhatTheySay)
+{
+    const Outcome<ErrorBudget> b = errorBudget(momentumResult(0.47));
+    ASSERT_TRUE(b);
+    EXPECT_NEAR(b->exact, 0.469599988361, 1e-12);
+    EXPECT_EQ(b->tolerancePart, 0.47 - b->gillRoot);
+    // A march of 1000 steps of 0.01 ends a hair beyond 10.
+    EXPECT_EQ(b->marchEnd, 10.000000000000163);
+    EXPECT_EQ(b->wallShearPart, 0.0);
+    EXPECT_LT(std::fabs(b->farFieldPart), 1e-14); // eta max = 10 is far enough for f''(0)
+}
+
+TEST(Budget, NoExactSolutionNoBudget)
+{
+    ClassicResult r = momentumResult(0.1);
+    r.setting.Beta = -0.25;
+    const Outcome<ErrorBudget> b = errorBudget(r);
+    ASSERT_FALSE(b);
+    EXPECT_EQ(b.failure().kind, FailureKind::BeyondSeparation);
+}
+
+TEST(ClassicRoot, HitsOneToTheLastBit)
+{
+    const ClassicSetting s = momentumResult(0.0).setting;
+    const Outcome<double> root = classicRoot(s, 0.47, 0.01);
+    ASSERT_TRUE(root);
+    const double below = std::nextafter(*root, 0.0), above = std::nextafter(*root, 1.0);
+    const double r = marchClassic(s, *root).outer - 1.0;
+    // Neither neighbouring double comes closer to 1.
+    EXPECT_LE(std::fabs(r), std::fabs(marchClassic(s, below).outer - 1.0));
+    EXPECT_LE(std::fabs(r), std::fabs(marchClassic(s, above).outer - 1.0));
+    EXPECT_LT(std::fabs(r), 1e-15);
+}
+
+TEST(ClassicRoot, EnergyMarchIsLinearInTheTrial)
+{
+    ClassicSetting s = momentumResult(0.0).setting;
+    s.mode = MarchMode::Energy;
+    s.wallShear = 0.47;
+    const Outcome<double> root = classicRoot(s, -1.0, 0.1);
+    ASSERT_TRUE(root);
+    EXPECT_NEAR(*root, 1.0 / marchClassic(s, 1.0).outer, 1e-15);
+}
+
+TEST(ClassicMarch, CutOffAndOverflowAreToldApart)
+{
+    ClassicSetting s = momentumResult(0.0).setting;
+    s.Beta = 1.0;
+    const ClassicTrial cut = marchClassic(s, 1.0); // f' falls below -1 in step 366
+    EXPECT_EQ(cut.end, TrialEnd::CutOff);
+    EXPECT_NEAR(cut.endEta, 3.66, 1e-9);
+    EXPECT_EQ(marchClassic(s, 2.2).end, TrialEnd::Overflow);
+    EXPECT_EQ(marchClassic(s, 1.232588).end, TrialEnd::Reached);
+}
+
+} // namespace
+} // namespace cuneola::analysis
