@@ -129,6 +129,24 @@ TEST(WorkedExample, OuterValueEqualToTheGuess)
     EXPECT_EQ(w.host.texts[InputBox::dF1_1w], "0.01");
 }
 
+// A search whose outer values run to about -2e14, where one unit in the last place
+// of a double is 1/32: row 1's outer value -205815527278914.53125 is exactly halfway
+// between two four-decimal values and rounds away from zero.
+TEST(LogRows, TieAtLargeMagnitudeRoundsAwayFromZero)
+{
+    Window w;
+    w.host.texts[InputBox::Beta] = "-0.064";
+    w.host.texts[InputBox::F0_2w] = "0.5";
+    w.host.texts[InputBox::Pr] = "10";
+    w.host.texts[InputBox::F1_1w] = "1.0075";
+    w.host.texts[InputBox::h] = "0.2";
+    w.host.texts[InputBox::xMax] = "5";
+    w.host.texts[InputBox::yMin] = "-0.25";
+    w.energy();
+    ASSERT_GE(w.host.log.size(), 4u);
+    EXPECT_EQ(w.host.log[3], row(1, "1.1075", "0.1000", "-205815527278914.5313"));
+}
+
 TEST(FirstTrialHit, LeavesTheLogAndRewritesTheEntries)
 {
     Window w;
