@@ -24,7 +24,6 @@ FormValues defaults(MarchMode mode)
     v.Pr = 1.0;
     v.DotRadius = kEtaMax / 2000.0;
     v.Mode = mode;
-    v.Colors = kCurveColours;
     return v;
 }
 
@@ -90,7 +89,6 @@ BENCHMARK(BM_March)->Arg(1)->Arg(2)->ArgName("mode");
 void BM_DefaultMomentumSearch(benchmark::State& state)
 {
     FormValues form;
-    form.Colors = kCurveColours;
     NullPlot plot;
     DefaultsHost host;
     for (auto _ : state) benchmark::DoNotOptimize(runSearch(MarchMode::Momentum, form, plot, host));

@@ -24,13 +24,6 @@ using namespace cuneola;
 using bench::DefaultsHost;
 using bench::NullPlot;
 
-FormValues freshForm()
-{
-    FormValues form;
-    form.Colors = kCurveColours;
-    return form;
-}
-
 double residentMegabytes()
 {
     long pages = 0;
@@ -53,7 +46,7 @@ void BM_DefaultMomentumSearch_NoDrawing(benchmark::State& state)
     NullPlot plot;
     DefaultsHost host;
     for (auto _ : state) {
-        FormValues form = freshForm();
+        FormValues form;
         benchmark::DoNotOptimize(runSearch(MarchMode::Momentum, form, plot, host));
     }
 }
@@ -66,7 +59,7 @@ void BM_DefaultMomentumSearch_RetainedImage(benchmark::State& state)
     plot.resize(276, 203);
     DefaultsHost host;
     for (auto _ : state) {
-        FormValues form = freshForm();
+        FormValues form;
         benchmark::DoNotOptimize(runSearch(MarchMode::Momentum, form, plot, host));
     }
 }

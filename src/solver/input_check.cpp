@@ -8,26 +8,6 @@
 #include <limits>
 
 namespace cuneola {
-
-std::string_view displayName(InputBox box)
-{
-    switch (box) {
-    case InputBox::Beta: return "β";
-    case InputBox::F0_2w: return "f''(0)";
-    case InputBox::dF0_2w: return "df''(0)";
-    case InputBox::Pr: return "Pr";
-    case InputBox::F1_1w: return "g'(0)";
-    case InputBox::dF1_1w: return "dg'(0)";
-    case InputBox::h: return "Δη";
-    case InputBox::Eps: return "ε";
-    case InputBox::MaxIter: return "MaxIter";
-    case InputBox::xMax: return "η max";
-    case InputBox::yMax: return "f max";
-    case InputBox::yMin: return "f min";
-    }
-    return "?";
-}
-
 namespace {
 
 std::string quoted(InputBox box) { return "\"" + std::string(displayName(box)) + "\""; }

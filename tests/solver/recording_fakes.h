@@ -44,10 +44,7 @@ class FakeHost : public SearchHost {
 public:
     FakeHost()
     {
-        texts = {{InputBox::Beta, "0"},     {InputBox::F0_2w, "0.1"}, {InputBox::dF0_2w, "0.1"},
-                 {InputBox::Pr, "1"},       {InputBox::F1_1w, "-1"},  {InputBox::dF1_1w, "0.1"},
-                 {InputBox::h, "0.01"},     {InputBox::Eps, "0.01"},  {InputBox::MaxIter, "15"},
-                 {InputBox::xMax, "10"},    {InputBox::yMax, "1.5"},  {InputBox::yMin, "-1"}};
+        for (const InputBoxDesign& design : kInputBoxes) texts[design.box] = design.defaultText;
     }
     NumberReading readNumber(InputBox box) override
     {

@@ -28,7 +28,6 @@ FormValues values(double xMax, double h, double Beta, double yMin = -1.0, MarchM
     v.Pr = 1.0;
     v.DotRadius = xMax / 2000.0;
     v.Mode = mode;
-    v.Colors = kCurveColours;
     return v;
 }
 

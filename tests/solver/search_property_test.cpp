@@ -92,7 +92,6 @@ TEST(SearchProperties, EveryRunEndsWithRowsMatchingMarchesAndHonestWriteBack)
         host.texts[InputBox::yMin] = gen.number(-3.0, 1.0);
         const auto before = host.texts;
         FormValues form;
-        form.Colors = kCurveColours;
         CountingPlot plot;
         const MarchMode mode = gen.pick(2) ? MarchMode::Energy : MarchMode::Momentum;
         const SearchResult r = runSearch(mode, form, plot, host);

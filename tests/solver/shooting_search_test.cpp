@@ -28,7 +28,6 @@ struct Window {
     FakeHost host;
     RecordingPlot plot;
     FormValues form;
-    Window() { form.Colors = kCurveColours; }
     SearchResult click(MarchMode mode)
     {
         plot.calls.clear();

@@ -151,9 +151,8 @@ void FormMainTest::captions()
 void FormMainTest::inputBoxesHoldTheirDefaults_data()
 {
     QTest::addColumn<QString>("text");
-    const char* defaults[] = {"0", "0.1", "0.1", "1", "-1", "0.1", "0.01", "0.01", "15", "10", "1.5", "-1"};
-    for (int i = 0; i < kInputBoxNames.size(); ++i)
-        QTest::newRow(qPrintable(kInputBoxNames[i])) << QString::fromLatin1(defaults[i]);
+    for (const cuneola::InputBoxDesign& design : cuneola::kInputBoxes)
+        QTest::newRow(design.name) << QString::fromUtf8(design.defaultText);
 }
 
 void FormMainTest::inputBoxesHoldTheirDefaults()

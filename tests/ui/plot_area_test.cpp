@@ -28,7 +28,6 @@ std::vector<PlotCall> recordClick(MarchMode mode)
     FakeHost host;
     RecordingPlot plot;
     FormValues form;
-    form.Colors = kCurveColours;
     runSearch(mode, form, plot, host);
     return plot.calls;
 }
@@ -145,7 +144,6 @@ void PlotAreaTest::holdsOnlyTheLastMarchOfAClick()
         FakeHost host;
         RecordingPlot plot;
         FormValues form;
-        form.Colors = kCurveColours;
         runSearch(MarchMode::Momentum, form, plot, host);
         plot.calls.clear();
         runSearch(MarchMode::Energy, form, plot, host);
