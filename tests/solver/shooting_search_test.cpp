@@ -356,7 +356,7 @@ TEST(Fault, OverflowingTrialIsReportedAndNothingIsWrittenBack)
     w.host.texts[InputBox::dF0_2w] = "0.2";
     w.host.status = "before";
     const SearchResult r = w.momentum();
-    EXPECT_EQ(r.outcome, SearchOutcome::Fault);
+    EXPECT_EQ(r.outcome, SearchOutcome::MarchOutOfRange);
     EXPECT_EQ(w.host.status, "") << "the status stays blank";
     EXPECT_EQ(w.host.texts[InputBox::F0_2w], "2");
     EXPECT_EQ(w.host.texts[InputBox::dF0_2w], "0.2");
@@ -375,7 +375,7 @@ TEST(Fault, EnergyFaultNamesTheEnergySearch)
     w.host.texts[InputBox::Pr] = "-1e6";
     w.host.texts[InputBox::F0_2w] = "0.47";
     const SearchResult r = w.energy();
-    ASSERT_EQ(r.outcome, SearchOutcome::Fault);
+    ASSERT_EQ(r.outcome, SearchOutcome::MarchOutOfRange);
     EXPECT_NE(w.host.warnings.at(0).find("energy search"), std::string::npos);
     EXPECT_NE(w.host.warnings.at(0).find("g'(0) = -1"), std::string::npos) << w.host.warnings[0];
     EXPECT_TRUE(w.host.log.empty()) << "the first trial faulted before any row";
@@ -397,7 +397,7 @@ TEST(Fault, GuessOverflowingTheDoubleRange)
     far.host.texts[InputBox::F0_2w] = "1.7e308";
     far.host.texts[InputBox::dF0_2w] = "1.7e308";
     far.host.texts[InputBox::xMax] = "-1";
-    EXPECT_EQ(far.momentum().outcome, SearchOutcome::Fault);
+    EXPECT_EQ(far.momentum().outcome, SearchOutcome::GuessOutOfRange);
     EXPECT_EQ(far.host.writes, 0);
 }
 
