@@ -9,7 +9,6 @@
 #include <cmath>
 
 using cuneola::Colour;
-using cuneola::PixelPos;
 using cuneola::toSingle;
 
 PlotArea::PlotArea(QWidget* parent) : QFrame(parent)
