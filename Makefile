@@ -10,7 +10,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # "Built target" lines (switched off when configuring). Compiler messages show in full.
 MAKEFLAGS += --no-print-directory
 
-.PHONY: run test deps build bench fuzz package clean
+.PHONY: run test deps build bench fuzz package format format-check clean
 
 # Checked before anything is installed or built: without a display Qt would only stop
 # with advice about its platform plugins.
@@ -45,6 +45,19 @@ package: build
 
 fuzz:
 	scripts/fuzz.sh
+
+# The C++ sources in the house style of .clang-format: `make format` rewrites them in
+# place, `make format-check` fails on any difference.
+CLANG_FORMAT ?= clang-format-14
+FORMAT_FILES = $(shell find src tests bench fuzz -name '*.cpp' -o -name '*.h' | sort)
+
+format:
+	@scripts/install-deps.sh format
+	@$(CLANG_FORMAT) -i $(FORMAT_FILES)
+
+format-check:
+	@scripts/install-deps.sh format
+	@$(CLANG_FORMAT) --dry-run --Werror $(FORMAT_FILES)
 
 clean:
 	rm -rf $(BUILD_DIR)

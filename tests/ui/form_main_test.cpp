@@ -287,12 +287,16 @@ void FormMainTest::refusedInputChangesNothing_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("mentions");
-    QTest::newRow("zero step, momentum") << "Text_h" << "0" << "Command1" << "Δη";
-    QTest::newRow("zero step, energy") << "Text_h" << "0" << "Command3" << "Δη";
-    QTest::newRow("empty eta max") << "Text_xMax" << "" << "Command1" << "η max";
-    QTest::newRow("flat plot") << "Text_yMin" << "1.5" << "Command3" << "f min";
-    QTest::newRow("beta beyond doubles") << "Text_Beta" << "1e400" << "Command1" << "β";
-    QTest::newRow("Prandtl beyond 32-bit hex") << "Text_Pr" << "&H1FFFFFFFF" << "Command3" << "Pr";
+    auto add = [](const char* name, const char* box, const char* text, const char* button, const char* mentions) {
+        QTest::newRow(name) << QString::fromUtf8(box) << QString::fromUtf8(text) << QString::fromUtf8(button)
+                            << QString::fromUtf8(mentions);
+    };
+    add("zero step, momentum", "Text_h", "0", "Command1", "Δη");
+    add("zero step, energy", "Text_h", "0", "Command3", "Δη");
+    add("empty eta max", "Text_xMax", "", "Command1", "η max");
+    add("flat plot", "Text_yMin", "1.5", "Command3", "f min");
+    add("beta beyond doubles", "Text_Beta", "1e400", "Command1", "β");
+    add("Prandtl beyond 32-bit hex", "Text_Pr", "&H1FFFFFFFF", "Command3", "Pr");
 }
 
 void FormMainTest::refusedInputChangesNothing()
