@@ -29,9 +29,8 @@ FormValues defaults(MarchMode mode)
 
 void reportPerStep(benchmark::State& state, double steps)
 {
-    state.counters["per_step"] =
-        benchmark::Counter(steps * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate |
-                                                                                benchmark::Counter::kInvert);
+    state.counters["per_step"] = benchmark::Counter(steps * static_cast<double>(state.iterations()),
+                                                    benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 // The floor: Gill's four stages for (f, f', f'') in plain scalars, no arrays, no

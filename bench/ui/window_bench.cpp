@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // What the window adds to a search: drawing into the retained image, the log of a very long search, scrolling it.
 #include "form_main.h"
-#include "null_window.h"
 #include "log_model.h"
+#include "null_window.h"
 #include "plot_area.h"
 #include "shooting_search.h"
 

@@ -42,7 +42,7 @@ struct BoxLabel {
     const char* name = nullptr; // objectName; null when there is no such label
     const char* text = "";
     Twips place;
-    const char* spoken = ""; // accessible name
+    const char* spoken = "";    // accessible name
     const char* font = nullptr; // a family set on the label itself at 8.25 pt; null: the window's
 };
 

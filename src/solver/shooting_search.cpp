@@ -25,10 +25,9 @@ struct SearchKind {
     std::string_view header;
 };
 
-constexpr SearchKind kMomentum{MarchMode::Momentum, "momentum", "f''(0)", InputBox::F0_2w, InputBox::dF0_2w,
-                               kMomentumLogHeader};
-constexpr SearchKind kEnergy{MarchMode::Energy, "energy", "g'(0)", InputBox::F1_1w, InputBox::dF1_1w,
-                             kEnergyLogHeader};
+constexpr SearchKind kMomentum{MarchMode::Momentum, "momentum",       "f''(0)",
+                               InputBox::F0_2w,     InputBox::dF0_2w, kMomentumLogHeader};
+constexpr SearchKind kEnergy{MarchMode::Energy, "energy", "g'(0)", InputBox::F1_1w, InputBox::dF1_1w, kEnergyLogHeader};
 
 // Everything a run reads from the boxes.
 struct SearchInputs {
@@ -100,8 +99,7 @@ std::optional<SearchInputs> readInputs(const SearchKind& kind, SearchHost& host)
 
 // Step 2. Sets the form-level values the marches and the plot read, blanks the
 // status and scales the plot. The momentum search leaves Pr as it was.
-void applyToForm(const SearchKind& kind, const SearchInputs& in, FormValues& form, PlotSurface& plot,
-                 SearchHost& host)
+void applyToForm(const SearchKind& kind, const SearchInputs& in, FormValues& form, PlotSurface& plot, SearchHost& host)
 {
     form.Mode = kind.mode;
     host.setStatus("");
@@ -172,12 +170,12 @@ private:
             energy ? RK4G(m_form, m_plot, F0_0w, F0_1w, m_in.F0_2w, F0_1s_Itr, F1_0w, m_Guess, F1_0s_Itr)
                    : RK4G(m_form, m_plot, F0_0w, F0_1w, m_Guess, F0_1s_Itr, F1_0w, 0.0, F1_0s_Itr);
         if (!m.finished) {
-            m_host.showWarning("The " + std::string(m_kind.name) + " search stopped: with the trial " +
-                               std::string(m_kind.unknown) + " = " + shortNumber(m_Guess) +
-                               " the march left the range of numbers the computer can hold at η = " +
-                               shortNumber(m.faultEta) +
-                               ". Start from a guess closer to the solution, use a smaller trial step, "
-                               "or a smaller η max.");
+            m_host.showWarning(
+                "The " + std::string(m_kind.name) + " search stopped: with the trial " + std::string(m_kind.unknown) +
+                " = " + shortNumber(m_Guess) +
+                " the march left the range of numbers the computer can hold at η = " + shortNumber(m.faultEta) +
+                ". Start from a guess closer to the solution, use a smaller trial step, "
+                "or a smaller η max.");
             return false;
         }
         Outer = energy ? F1_0s_Itr : F0_1s_Itr;

@@ -16,11 +16,11 @@ namespace {
 struct AboutLabel {
     const char* name;
     qreal pointSize;
-    bool heading;            // bold and underlined
-    QColor colour;           // invalid: the default text colour
-    Qt::Alignment alignment; // horizontal
-    cuneola::Twips place;         // in the window
-    bool configurable = false;    // text set by the build: may be longer than the design
+    bool heading;              // bold and underlined
+    QColor colour;             // invalid: the default text colour
+    Qt::Alignment alignment;   // horizontal
+    cuneola::Twips place;      // in the window
+    bool configurable = false; // text set by the build: may be longer than the design
 };
 
 // Space kept free at the window's sides when a line has to grow.
@@ -61,7 +61,8 @@ QString textOf(const char* name)
 {
     const QString n = QLatin1String(name);
     if (n == u"Label1") return QStringLiteral("Cuneola");
-    if (n == u"Label2") return QStringLiteral("Application of the 4th order Runge-Kutta method with Gill modification ");
+    if (n == u"Label2")
+        return QStringLiteral("Application of the 4th order Runge-Kutta method with Gill modification ");
     if (n == u"Label6") return QStringLiteral("to Falkner-Skan and energy similarity equations");
     if (n == u"Label3") return QStringLiteral("for the boundary layer around a wedge");
     if (n == u"Label7") return Form_About::authorCredit();

@@ -203,11 +203,21 @@ void Form_Main::buildControls()
 
     // Keyboard order of the controls that take the focus.
     auto box = [&boxes](InputBox which) -> QWidget* { return boxes[static_cast<std::size_t>(which)]; };
-    const QList<QWidget*> focusOrder = {
-        box(InputBox::dF0_2w), box(InputBox::F0_2w), command1, command3, box(InputBox::Pr),
-        box(InputBox::F1_1w), box(InputBox::dF1_1w), box(InputBox::yMin), box(InputBox::yMax),
-        box(InputBox::xMax), box(InputBox::MaxIter), box(InputBox::Eps), box(InputBox::h), m_list,
-        box(InputBox::Beta)};
+    const QList<QWidget*> focusOrder = {box(InputBox::dF0_2w),
+                                        box(InputBox::F0_2w),
+                                        command1,
+                                        command3,
+                                        box(InputBox::Pr),
+                                        box(InputBox::F1_1w),
+                                        box(InputBox::dF1_1w),
+                                        box(InputBox::yMin),
+                                        box(InputBox::yMax),
+                                        box(InputBox::xMax),
+                                        box(InputBox::MaxIter),
+                                        box(InputBox::Eps),
+                                        box(InputBox::h),
+                                        m_list,
+                                        box(InputBox::Beta)};
     for (qsizetype i = 1; i < focusOrder.size(); ++i) setTabOrder(focusOrder[i - 1], focusOrder[i]);
     focusOrder.front()->setFocus();
 

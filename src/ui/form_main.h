@@ -31,8 +31,8 @@ public:
     ~Form_Main() override;
 
     // One march with the window's form values, drawing on Picture1; see cuneola::RK4G.
-    cuneola::MarchOutcome RK4G(double F0_0w, double F0_1w, double F0_2w, double& F0_1s_Itr,
-                               double F1_0w, double F1_1w, double& F1_0s_Itr);
+    cuneola::MarchOutcome RK4G(double F0_0w, double F0_1w, double F0_2w, double& F0_1s_Itr, double F1_0w, double F1_1w,
+                               double& F1_0s_Itr);
 
     const cuneola::FormValues& formValues() const { return m_form; }
     PlotArea* plotArea() const { return m_picture; }

@@ -2,8 +2,8 @@
 // Picture1: the plot area, a drawing surface with a retained image at the screen's pixel ratio.
 #include "plot_area.h"
 
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 #include <algorithm>
 #include <cmath>

@@ -40,8 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{"TwoIntegerDigits", 12.34567, "12.3457"}, FormatCase{"Zero", 0.0, "0.0000"},
                       FormatCase{"NegativeZero", -0.0, "0.0000"},
                       FormatCase{"ExactTieRoundsAwayFromZero", 0.03125, "0.0313"},
-                      FormatCase{"NegativeExactTie", -0.03125, "-0.0313"},
-                      FormatCase{"TieAboveOne", 2.40625, "2.4063"},
+                      FormatCase{"NegativeExactTie", -0.03125, "-0.0313"}, FormatCase{"TieAboveOne", 2.40625, "2.4063"},
                       FormatCase{"EvenTieNeighbour", 0.09375, "0.0938"},
                       FormatCase{"JustBelowTieRoundsDown", 0.031249999999999997, "0.0312"},
                       FormatCase{"TinyNegativeLosesItsSign", -0.00001, "0.0000"},
@@ -139,17 +138,17 @@ TEST_P(LogNumberAtEveryMagnitude, MatchesTheExactExpansion)
     EXPECT_GT(checked, 60);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    TiesAndNearTies, LogNumberAtEveryMagnitude,
-    ::testing::Values(MagnitudeCase{"PowerOfTwo", Near::Power, 0}, MagnitudeCase{"JustBelowPower", Near::Power, -1},
-                      MagnitudeCase{"JustAbovePower", Near::Power, 1},
-                      MagnitudeCase{"ExactTie", Near::ExactTie, 0},
-                      MagnitudeCase{"OneUlpBelowTie", Near::ExactTie, -1},
-                      MagnitudeCase{"OneUlpAboveTie", Near::ExactTie, 1},
-                      MagnitudeCase{"NearestToDecimalMidpoint", Near::DecimalMidpoint, 0},
-                      MagnitudeCase{"BelowDecimalMidpoint", Near::DecimalMidpoint, -1},
-                      MagnitudeCase{"AboveDecimalMidpoint", Near::DecimalMidpoint, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(TiesAndNearTies, LogNumberAtEveryMagnitude,
+                         ::testing::Values(MagnitudeCase{"PowerOfTwo", Near::Power, 0},
+                                           MagnitudeCase{"JustBelowPower", Near::Power, -1},
+                                           MagnitudeCase{"JustAbovePower", Near::Power, 1},
+                                           MagnitudeCase{"ExactTie", Near::ExactTie, 0},
+                                           MagnitudeCase{"OneUlpBelowTie", Near::ExactTie, -1},
+                                           MagnitudeCase{"OneUlpAboveTie", Near::ExactTie, 1},
+                                           MagnitudeCase{"NearestToDecimalMidpoint", Near::DecimalMidpoint, 0},
+                                           MagnitudeCase{"BelowDecimalMidpoint", Near::DecimalMidpoint, -1},
+                                           MagnitudeCase{"AboveDecimalMidpoint", Near::DecimalMidpoint, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Each of the sixteen tie fractions k/32 rounds up in its fourth decimal.
 TEST(LogNumber, EveryTieFractionRoundsAway)

@@ -86,12 +86,12 @@ TEST_P(StepCount, FollowsTheAccumulatedEta)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EtaMax10, StepCount,
-    ::testing::Values(StepCountCase{"h0_01_overshootsBySumOfHalfSteps", 0.01, 1000, 10.000000000000163},
-                      StepCountCase{"h0_02_takesOneExtraStep", 0.02, 501, NAN},
-                      StepCountCase{"h0_1", 0.1, 100, NAN}, StepCountCase{"h0_2", 0.2, 51, NAN}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(EtaMax10, StepCount,
+                         ::testing::Values(StepCountCase{"h0_01_overshootsBySumOfHalfSteps", 0.01, 1000,
+                                                         10.000000000000163},
+                                           StepCountCase{"h0_02_takesOneExtraStep", 0.02, 501, NAN},
+                                           StepCountCase{"h0_1", 0.1, 100, NAN}, StepCountCase{"h0_2", 0.2, 51, NAN}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StepCount, HalfStepSumAfter500StepsOf0_02IsBelow10)
 {
@@ -131,11 +131,20 @@ TEST(PlotCalls, FrameThenThreeDotsPerStepInCurveOrder)
     ASSERT_EQ(c.size(), 4u + 6u);
     EXPECT_EQ(c[0].kind, PlotCall::Cls);
     EXPECT_EQ(c[1].kind, PlotCall::Line);
-    EXPECT_EQ(c[1].a, 0.0); EXPECT_EQ(c[1].b, 0.0); EXPECT_EQ(c[1].c, 0.02); EXPECT_EQ(c[1].d, 0.0);
+    EXPECT_EQ(c[1].a, 0.0);
+    EXPECT_EQ(c[1].b, 0.0);
+    EXPECT_EQ(c[1].c, 0.02);
+    EXPECT_EQ(c[1].d, 0.0);
     EXPECT_EQ(c[2].kind, PlotCall::Line);
-    EXPECT_EQ(c[2].a, 0.0); EXPECT_EQ(c[2].b, 1.5); EXPECT_EQ(c[2].c, 0.0); EXPECT_EQ(c[2].d, -1.5);
+    EXPECT_EQ(c[2].a, 0.0);
+    EXPECT_EQ(c[2].b, 1.5);
+    EXPECT_EQ(c[2].c, 0.0);
+    EXPECT_EQ(c[2].d, -1.5);
     EXPECT_EQ(c[3].kind, PlotCall::ColouredLine);
-    EXPECT_EQ(c[3].b, 1.0); EXPECT_EQ(c[3].c, 0.02); EXPECT_EQ(c[3].d, 1.0); EXPECT_EQ(c[3].colour, kMagenta);
+    EXPECT_EQ(c[3].b, 1.0);
+    EXPECT_EQ(c[3].c, 0.02);
+    EXPECT_EQ(c[3].d, 1.0);
+    EXPECT_EQ(c[3].colour, kMagenta);
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(c[4 + i].kind, PlotCall::Circle);
         EXPECT_EQ(c[4 + i].colour, kCurveColours[i % 3]);

@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cmath>
+#include <cstdio>
 #include <random>
 #include <string>
 
@@ -40,7 +40,6 @@ public:
     }
     std::map<InputBox, double> written;
 };
-
 
 // Texts a student might type: ordinary values, edges and nonsense, in proportion.
 class InputGenerator {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Both shooting searches: log rows, status, write-back and the edges of their inputs.
-#include "recording_fakes.h"
 #include "iteration_log.h"
+#include "recording_fakes.h"
 #include "shooting_search.h"
 
 #include <gtest/gtest.h>
@@ -38,16 +38,11 @@ struct Window {
 };
 
 const std::vector<std::string> kDefaultMomentumLog = {
-    std::string(kMomentumLogHeader),
-    " ",
-    row(0, "0.2000", "0.1000", "0.3566"),
-    row(1, "0.2000", "0.1000", "0.5661"),
-    row(2, "0.3000", "0.1000", "0.7418"),
-    row(3, "0.4000", "0.1000", "0.8986"),
-    row(4, "0.5000", "0.1000", "1.0427"),
-    row(5, "0.4900", "-0.0100", "1.0288"),
-    row(6, "0.4800", "-0.0100", "1.0147"),
-    row(7, "0.4700", "-0.0100", "1.0006"),
+    std::string(kMomentumLogHeader),       " ",
+    row(0, "0.2000", "0.1000", "0.3566"),  row(1, "0.2000", "0.1000", "0.5661"),
+    row(2, "0.3000", "0.1000", "0.7418"),  row(3, "0.4000", "0.1000", "0.8986"),
+    row(4, "0.5000", "0.1000", "1.0427"),  row(5, "0.4900", "-0.0100", "1.0288"),
+    row(6, "0.4800", "-0.0100", "1.0147"), row(7, "0.4700", "-0.0100", "1.0006"),
 };
 
 TEST(DefaultSession, MomentumSearchConvergesInRow7)
@@ -84,10 +79,9 @@ TEST(DefaultSession, EnergySearchAfterMomentumRunsOutThenContinues)
     EXPECT_EQ(w.host.texts[InputBox::F0_2w], "0.47") << "the energy search never writes f''(0)";
 
     w.energy();
-    EXPECT_EQ(w.host.log, (std::vector<std::string>{std::string(kEnergyLogHeader), " ",
-                                                    row(0, "0.4800", "-0.0100", "1.0431"),
-                                                    row(1, "0.4800", "-0.0100", "1.0219"),
-                                                    row(2, "0.4700", "-0.0100", "1.0006")}));
+    EXPECT_EQ(w.host.log,
+              (std::vector<std::string>{std::string(kEnergyLogHeader), " ", row(0, "0.4800", "-0.0100", "1.0431"),
+                                        row(1, "0.4800", "-0.0100", "1.0219"), row(2, "0.4700", "-0.0100", "1.0006")}));
     EXPECT_EQ(w.host.status, kStatusConverged);
     EXPECT_EQ(w.host.texts[InputBox::F1_1w], "0.47");
 }
@@ -118,11 +112,11 @@ TEST(WorkedExample, OuterValueEqualToTheGuess)
     w.host.texts[InputBox::F1_1w] = "0.75";
     w.host.texts[InputBox::Eps] = "0.025";
     const SearchResult r = w.energy();
-    EXPECT_EQ(w.host.log, (std::vector<std::string>{
-                              std::string(kEnergyLogHeader), " ", row(0, "0.8500", "0.1000", "0.7500"),
-                              row(1, "0.8500", "0.1000", "0.8500"), row(2, "0.9500", "0.1000", "0.9500"),
-                              row(3, "1.0500", "0.1000", "1.0500"), row(4, "1.0400", "-0.0100", "1.0400"),
-                              row(5, "1.0300", "-0.0100", "1.0300"), row(6, "1.0200", "-0.0100", "1.0200")}));
+    EXPECT_EQ(w.host.log,
+              (std::vector<std::string>{std::string(kEnergyLogHeader), " ", row(0, "0.8500", "0.1000", "0.7500"),
+                                        row(1, "0.8500", "0.1000", "0.8500"), row(2, "0.9500", "0.1000", "0.9500"),
+                                        row(3, "1.0500", "0.1000", "1.0500"), row(4, "1.0400", "-0.0100", "1.0400"),
+                                        row(5, "1.0300", "-0.0100", "1.0300"), row(6, "1.0200", "-0.0100", "1.0200")}));
     EXPECT_EQ(r.marches, 7);
     EXPECT_EQ(w.host.texts[InputBox::F1_1w], "1.02");
     EXPECT_EQ(w.host.texts[InputBox::dF1_1w], "0.01");

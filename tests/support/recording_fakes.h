@@ -22,7 +22,10 @@ class RecordingPlot : public PlotSurface {
 public:
     void Scale(double l, double t, double r, double b) override { calls.push_back({PlotCall::Scale, l, t, r, b}); }
     void Cls() override { calls.push_back({PlotCall::Cls}); }
-    void Line(double x1, double y1, double x2, double y2) override { calls.push_back({PlotCall::Line, x1, y1, x2, y2}); }
+    void Line(double x1, double y1, double x2, double y2) override
+    {
+        calls.push_back({PlotCall::Line, x1, y1, x2, y2});
+    }
     void Line(double x1, double y1, double x2, double y2, Colour c) override
     {
         calls.push_back({PlotCall::ColouredLine, x1, y1, x2, y2, c});
@@ -52,7 +55,11 @@ public:
         const ValResult r = readVal(texts.at(box));
         return {r.value, r.status == ValStatus::Ok};
     }
-    void writeNumber(InputBox box, double value) override { texts[box] = numberToText(value); ++writes; }
+    void writeNumber(InputBox box, double value) override
+    {
+        texts[box] = numberToText(value);
+        ++writes;
+    }
     void setStatus(std::string_view text) override { status = text; }
     void clearLog() override { log.clear(); }
     void appendLog(std::string_view line) override { log.emplace_back(line); }

@@ -70,14 +70,14 @@ void HostileInputTest::endsConsistently_data()
     add("tolerance zero", {"Text_Eps", "0"}, "Command1", Ends::Result);
     add("limit negative", {"Text_MaxIter", "-5"}, "Command1", Ends::Result);
     add("limit with fraction", {"Text_MaxIter", "2.5"}, "Command3", Ends::Result);
-    add("astronomical limit with zero step", {"Text_MaxIter", "1E+300", "Text_dF0_2w", "0"}, "Command1",
-        Ends::Refused, "MaxIter");
-    add("largest limit with zero step", {"Text_MaxIter", "100000", "Text_dF0_2w", "0", "Text_xMax", "0.01"},
-        "Command1", Ends::Result);
+    add("astronomical limit with zero step", {"Text_MaxIter", "1E+300", "Text_dF0_2w", "0"}, "Command1", Ends::Refused,
+        "MaxIter");
+    add("largest limit with zero step", {"Text_MaxIter", "100000", "Text_dF0_2w", "0", "Text_xMax", "0.01"}, "Command1",
+        Ends::Result);
     add("limit beyond the largest", {"Text_MaxIter", "100001"}, "Command1", Ends::Refused, "MaxIter");
     add("Prandtl astronomical", {"Text_Pr", "1E+300"}, "Command3", Ends::MarchOutOfRange, "energy search");
-    add("step beyond double range", {"Text_F0_2w", "1.7e308", "Text_dF0_2w", "1.7e308", "Text_xMax", "-1"},
-        "Command1", Ends::GuessOutOfRange, "trial step");
+    add("step beyond double range", {"Text_F0_2w", "1.7e308", "Text_dF0_2w", "1.7e308", "Text_xMax", "-1"}, "Command1",
+        Ends::GuessOutOfRange, "trial step");
     add("plot limit beyond single", {"Text_yMax", "1e39"}, "Command1", Ends::Refused, "f max");
 }
 
@@ -100,14 +100,12 @@ void HostileInputTest::endsConsistently()
     const qint64 elapsed = timer.elapsed();
     const SearchOutcome outcome = w.window.lastResult().outcome;
     qInfo("%s: outcome %d after %lld marches in %lld ms; %s", QTest::currentDataTag(), int(outcome),
-          static_cast<long long>(w.window.lastResult().marches), elapsed,
-          qPrintable(w.warnings.value(0, w.status())));
+          static_cast<long long>(w.window.lastResult().marches), elapsed, qPrintable(w.warnings.value(0, w.status())));
 
     const WindowSnapshot after(w.window);
     const QStringList written = writtenBoxes(qPrintable(button));
     for (int i = 0; i < kInputBoxNames.size(); ++i) {
-        if (!written.contains(kInputBoxNames[i]))
-            QCOMPARE(after.texts[i], before.texts[i]);
+        if (!written.contains(kInputBoxNames[i])) QCOMPARE(after.texts[i], before.texts[i]);
     }
 
     if (outcome == SearchOutcome::Refused) {
@@ -146,8 +144,9 @@ void HostileInputTest::endsConsistently()
 // other boxes keep their texts.
 void HostileInputTest::everyBoxSurvivesEveryNastyText()
 {
-    const QStringList nasty = {"", "   ", "1e400", "-1e400", "&HFFFFFFFFF", "&O", ".", "-", "1e", "1,5",
-                               QString(10000, '7'), "0." + QString(9998, '3'), "nan", "inf", "\t\n", "1e-400"};
+    const QStringList nasty = {"",    "   ", "1e400", "-1e400", "&HFFFFFFFFF",       "&O",
+                               ".",   "-",   "1e",    "1,5",    QString(10000, '7'), "0." + QString(9998, '3'),
+                               "nan", "inf", "\t\n",  "1e-400"};
     for (const char* button : {"Command1", "Command3"}) {
         for (const QString& box : kInputBoxNames) {
             for (const QString& text : nasty) {
