@@ -25,9 +25,18 @@ struct SearchKind {
     std::string_view header;
 };
 
-constexpr SearchKind kMomentum{MarchMode::Momentum, "momentum",       "f''(0)",
-                               InputBox::F0_2w,     InputBox::dF0_2w, kMomentumLogHeader};
-constexpr SearchKind kEnergy{MarchMode::Energy, "energy", "g'(0)", InputBox::F1_1w, InputBox::dF1_1w, kEnergyLogHeader};
+constexpr SearchKind kMomentum{.mode = MarchMode::Momentum,
+                               .name = "momentum",
+                               .unknown = "f''(0)",
+                               .guessBox = InputBox::F0_2w,
+                               .stepBox = InputBox::dF0_2w,
+                               .header = kMomentumLogHeader};
+constexpr SearchKind kEnergy{.mode = MarchMode::Energy,
+                             .name = "energy",
+                             .unknown = "g'(0)",
+                             .guessBox = InputBox::F1_1w,
+                             .stepBox = InputBox::dF1_1w,
+                             .header = kEnergyLogHeader};
 
 // Everything a run reads from the boxes.
 struct SearchInputs {

@@ -28,7 +28,6 @@
 #include <new>
 
 using cuneola::BoxFrame;
-using cuneola::InputBox;
 using cuneola::MarchMode;
 using cuneola::Twips;
 using cuneola::ui::pixelsOf;
@@ -64,6 +63,25 @@ constexpr LegendDesign kLegend[] = {
     {"Label8", "  f '    ---------  g'", {120, 1560, 1335, 255}, qRgb(0, 0, 255), "Legend: blue, f prime and g prime"},
     {"Label9", "  f ' '  ---------", {120, 1800, 1335, 255}, qRgb(0, 192, 0), "Legend: green, f double prime"},
 };
+
+// The keyboard order of the controls that take the focus (the order of their tab
+// positions); the first has the focus at start.
+constexpr const char* kFocusOrder[] = {"Text_dF0_2w",  "Text_F0_2w",  "Command1",  "Command3",  "Text_Pr",
+                                       "Text_F1_1w",   "Text_dF1_1w", "Text_yMin", "Text_yMax", "Text_xMax",
+                                       "Text_MaxIter", "Text_Eps",    "Text_h",    "List1",     "Text_Beta"};
+
+void setFocusOrder(QWidget* client)
+{
+    QWidget* previous = nullptr;
+    for (const char* name : kFocusOrder) {
+        QWidget* control = client->findChild<QWidget*>(QLatin1String(name));
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        else
+            control->setFocus();
+        previous = control;
+    }
+}
 
 // Texts a person reads or hears go through the window's translation hook.
 QString translated(const char* text) { return Form_Main::tr(text); }
@@ -186,41 +204,23 @@ void Form_Main::buildControls()
 
     Frames frames{};
     for (std::size_t i = 0; i < frames.size(); ++i) frames[i] = addFrame(client, kFrames[i]);
+    auto frame = [&frames](BoxFrame which) { return frames[static_cast<std::size_t>(which)]; };
     const FormHost::Boxes boxes = addInputBoxes(frames);
-    QPushButton* command1 = addButton(frames[static_cast<std::size_t>(BoxFrame::Frame1)], "Command1",
-                                      {240, 1440, 1455, 375}, "Calculate the Falkner-Skan equation",
-                                      "Search for the f''(0) at which f' reaches 1 at η max, starting from "
-                                      "the guess and step in the boxes above.");
-    QPushButton* command3 = addButton(frames[static_cast<std::size_t>(BoxFrame::Frame2)], "Command3",
-                                      {240, 1440, 1335, 375}, "Calculate the energy equation",
-                                      "Search for the g'(0) at which g reaches 1 at η max, using the f''(0) "
-                                      "that stands in the Falkner-Skan box.");
-    for (const LegendDesign& legend : kLegend) addLegend(frames[static_cast<std::size_t>(BoxFrame::Frame3)], legend);
+    QPushButton* command1 =
+        addButton(frame(BoxFrame::Frame1), "Command1", {240, 1440, 1455, 375}, "Calculate the Falkner-Skan equation",
+                  "Search for the f''(0) at which f' reaches 1 at η max, starting from "
+                  "the guess and step in the boxes above.");
+    QPushButton* command3 =
+        addButton(frame(BoxFrame::Frame2), "Command3", {240, 1440, 1335, 375}, "Calculate the energy equation",
+                  "Search for the g'(0) at which g reaches 1 at η max, using the f''(0) "
+                  "that stands in the Falkner-Skan box.");
+    for (const LegendDesign& legend : kLegend) addLegend(frame(BoxFrame::Frame3), legend);
 
     addPlotAndLog(client);
     connect(command1, &QPushButton::clicked, this, &Form_Main::Command1_Click);
     connect(command3, &QPushButton::clicked, this, &Form_Main::Command3_Click);
 
-    // Keyboard order of the controls that take the focus.
-    auto box = [&boxes](InputBox which) -> QWidget* { return boxes[static_cast<std::size_t>(which)]; };
-    const QList<QWidget*> focusOrder = {box(InputBox::dF0_2w),
-                                        box(InputBox::F0_2w),
-                                        command1,
-                                        command3,
-                                        box(InputBox::Pr),
-                                        box(InputBox::F1_1w),
-                                        box(InputBox::dF1_1w),
-                                        box(InputBox::yMin),
-                                        box(InputBox::yMax),
-                                        box(InputBox::xMax),
-                                        box(InputBox::MaxIter),
-                                        box(InputBox::Eps),
-                                        box(InputBox::h),
-                                        m_list,
-                                        box(InputBox::Beta)};
-    for (qsizetype i = 1; i < focusOrder.size(); ++i) setTabOrder(focusOrder[i - 1], focusOrder[i]);
-    focusOrder.front()->setFocus();
-
+    setFocusOrder(client);
     addCopyCommands();
     setWindowIcon(cuneola::ui::applicationIcon());
     m_host = std::make_unique<FormHost>(boxes, m_status, m_log);
