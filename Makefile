@@ -5,12 +5,15 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+# Extra CMake settings, such as -DCUNEOLA_WERROR=ON; given, they are applied even to a
+# build directory configured before.
+CMAKE_ARGS ?=
 
 # Quiet builds: no "Entering directory" lines from the nested makes, and no progress or
 # "Built target" lines (switched off when configuring). Compiler messages show in full.
 MAKEFLAGS += --no-print-directory
 
-.PHONY: run test deps build bench fuzz package format format-check clean
+.PHONY: run test deps configured build bench fuzz package format format-check clean
 
 # Checked before anything is installed or built: without a display Qt would only stop
 # with advice about its platform plugins.
@@ -26,10 +29,13 @@ deps:
 $(BUILD_DIR)/CMakeCache.txt: | deps
 	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DCMAKE_RULE_MESSAGES=OFF -DCMAKE_TARGET_MESSAGES=OFF >/dev/null
 
-build: deps $(BUILD_DIR)/CMakeCache.txt
+configured: deps $(BUILD_DIR)/CMakeCache.txt
+	@$(if $(CMAKE_ARGS),cmake -S . -B $(BUILD_DIR) $(CMAKE_ARGS) >/dev/null)
+
+build: configured
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: deps $(BUILD_DIR)/CMakeCache.txt
+run: configured
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target cuneola
 	@$(BUILD_DIR)/src/cuneola
 
