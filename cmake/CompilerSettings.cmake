@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
-# Settings every target of the project links: strict IEEE arithmetic, warnings,
-# and optionally the sanitizers.
+# Settings every target of the project links: strict IEEE arithmetic, warnings
+# (optionally as errors), and optionally the sanitizers.
 add_library(cuneola_settings INTERFACE)
 add_library(Cuneola::settings ALIAS cuneola_settings)
 
@@ -10,6 +10,12 @@ if(MSVC)
   target_compile_options(cuneola_settings INTERFACE /fp:precise /W4 /utf-8)
 else()
   target_compile_options(cuneola_settings INTERFACE -ffp-contract=off -fno-fast-math -Wall -Wextra -Wpedantic)
+endif()
+
+# Only the project's sources: Qt, GoogleTest and Google Benchmark come in as imported
+# targets, whose headers are system headers and raise no warnings.
+if(CUNEOLA_WERROR)
+  target_compile_options(cuneola_settings INTERFACE $<IF:$<CXX_COMPILER_ID:MSVC>,/WX,-Werror>)
 endif()
 
 if(CUNEOLA_SANITIZE)

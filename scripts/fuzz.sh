@@ -9,6 +9,7 @@ seconds=${FUZZ_SECONDS:-60}
 
 scripts/install-deps.sh fuzz
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCUNEOLA_FUZZ=ON \
+  -DCMAKE_RULE_MESSAGES=OFF -DCMAKE_TARGET_MESSAGES=OFF \
   -DCUNEOLA_BUILD_UI=OFF -DBUILD_TESTING=OFF -DCUNEOLA_BUILD_BENCHMARKS=OFF >/dev/null
 cmake --build build-fuzz -j "$(nproc)" --target val_fuzz roundtrip_fuzz
 

@@ -9,7 +9,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     // Ties the windows to the installed desktop entry and its icon.
-    QGuiApplication::setDesktopFileName(QString::fromLatin1(cuneola::ui::kAppId));
+    QGuiApplication::setDesktopFileName(cuneola::ui::applicationId());
     Form_Main window;
     window.show();
     return app.exec();

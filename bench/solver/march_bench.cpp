@@ -24,15 +24,13 @@ FormValues defaults(MarchMode mode)
     v.Pr = 1.0;
     v.DotRadius = kEtaMax / 2000.0;
     v.Mode = mode;
-    v.Colors = kCurveColours;
     return v;
 }
 
 void reportPerStep(benchmark::State& state, double steps)
 {
-    state.counters["per_step"] =
-        benchmark::Counter(steps * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate |
-                                                                                benchmark::Counter::kInvert);
+    state.counters["per_step"] = benchmark::Counter(steps * static_cast<double>(state.iterations()),
+                                                    benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 // The floor: Gill's four stages for (f, f', f'') in plain scalars, no arrays, no
@@ -90,7 +88,6 @@ BENCHMARK(BM_March)->Arg(1)->Arg(2)->ArgName("mode");
 void BM_DefaultMomentumSearch(benchmark::State& state)
 {
     FormValues form;
-    form.Colors = kCurveColours;
     NullPlot plot;
     DefaultsHost host;
     for (auto _ : state) benchmark::DoNotOptimize(runSearch(MarchMode::Momentum, form, plot, host));

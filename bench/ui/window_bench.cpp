@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // What the window adds to a search: drawing into the retained image, the log of a very long search, scrolling it.
 #include "form_main.h"
-#include "null_window.h"
 #include "log_model.h"
+#include "null_window.h"
 #include "plot_area.h"
 #include "shooting_search.h"
 
@@ -23,13 +23,6 @@ using namespace cuneola;
 
 using bench::DefaultsHost;
 using bench::NullPlot;
-
-FormValues freshForm()
-{
-    FormValues form;
-    form.Colors = kCurveColours;
-    return form;
-}
 
 double residentMegabytes()
 {
@@ -53,7 +46,7 @@ void BM_DefaultMomentumSearch_NoDrawing(benchmark::State& state)
     NullPlot plot;
     DefaultsHost host;
     for (auto _ : state) {
-        FormValues form = freshForm();
+        FormValues form;
         benchmark::DoNotOptimize(runSearch(MarchMode::Momentum, form, plot, host));
     }
 }
@@ -66,7 +59,7 @@ void BM_DefaultMomentumSearch_RetainedImage(benchmark::State& state)
     plot.resize(276, 203);
     DefaultsHost host;
     for (auto _ : state) {
-        FormValues form = freshForm();
+        FormValues form;
         benchmark::DoNotOptimize(runSearch(MarchMode::Momentum, form, plot, host));
     }
 }

@@ -28,7 +28,7 @@ struct FormValues {
     double Beta = 0.0;      // wedge parameter
     double Pr = 0.0;        // Prandtl number (energy search only)
     MarchMode Mode = MarchMode::Momentum;
-    std::array<Colour, 3> Colors{}; // filled when the window loads
+    std::array<Colour, 3> Colors = kCurveColours;
 };
 
 } // namespace cuneola

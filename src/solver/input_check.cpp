@@ -8,26 +8,6 @@
 #include <limits>
 
 namespace cuneola {
-
-std::string_view displayName(InputBox box)
-{
-    switch (box) {
-    case InputBox::Beta: return "β";
-    case InputBox::F0_2w: return "f''(0)";
-    case InputBox::dF0_2w: return "df''(0)";
-    case InputBox::Pr: return "Pr";
-    case InputBox::F1_1w: return "g'(0)";
-    case InputBox::dF1_1w: return "dg'(0)";
-    case InputBox::h: return "Δη";
-    case InputBox::Eps: return "ε";
-    case InputBox::MaxIter: return "MaxIter";
-    case InputBox::xMax: return "η max";
-    case InputBox::yMax: return "f max";
-    case InputBox::yMin: return "f min";
-    }
-    return "?";
-}
-
 namespace {
 
 std::string quoted(InputBox box) { return "\"" + std::string(displayName(box)) + "\""; }
@@ -57,7 +37,8 @@ std::optional<std::string> refusalFor(const std::vector<ReadBox>& boxes, const M
     for (InputBox box : {InputBox::xMax, InputBox::yMax, InputBox::yMin}) {
         const double v = box == InputBox::xMax ? limits.xMax : box == InputBox::yMax ? limits.yMax : limits.yMin;
         if (beyondSingle(v))
-            return "The plot limit " + quoted(box) + " is too large to draw. Enter a number between "
+            return "The plot limit " + quoted(box) +
+                   " is too large to draw. Enter a number between "
                    "-3.4E+38 and 3.4E+38.";
     }
     if (limits.xMax == 0.0)
@@ -79,8 +60,8 @@ std::optional<std::string> refusalFor(const std::vector<ReadBox>& boxes, const M
     const double rounds = std::floor(std::max(limits.MaxIter, 0.0)) + 1.0;
     const double stepsPerMarch = limits.xMax > 0.0 ? std::max(1.0, std::ceil(limits.xMax / limits.h)) : 1.0;
     if (rounds * stepsPerMarch > kMaxSearchSteps)
-        return "A search that does not converge would march " + grouped(rounds) + " times " +
-               grouped(stepsPerMarch) + " steps, too long to wait for, since a running search cannot be "
+        return "A search that does not converge would march " + grouped(rounds) + " times " + grouped(stepsPerMarch) +
+               " steps, too long to wait for, since a running search cannot be "
                "interrupted. Enter a smaller \"MaxIter\" or a larger \"Δη\".";
     return std::nullopt;
 }

@@ -2,7 +2,6 @@
 // Which inputs a search refuses before it runs, and the message that says why.
 #pragma once
 
-#include "form_values.h"
 #include "search_host.h"
 
 #include <optional>

@@ -20,13 +20,24 @@ bool isFourDecimalTie(double value)
     return std::fmod(std::fabs(scaled), 2.0) == 1.0;
 }
 
+// A tie is an odd multiple of 1/32, so its exact expansion has five decimals
+// ending in 125, 375, 625 or 875: the fourth decimal is a 2 or a 7. Rounding half
+// away from zero drops the final 5 and raises that digit by one, which never
+// carries into the digits before it.
+std::size_t formatTie(double value, char* out)
+{
+    const auto res = std::to_chars(out, out + kMaxLogNumberChars, value, std::chars_format::fixed, 5);
+    const std::size_t size = static_cast<std::size_t>(res.ptr - out) - 1;
+    ++out[size - 1];
+    return size;
+}
+
 } // namespace
 
 std::size_t formatLogNumber(double value, char* out)
 {
-    // std::to_chars rounds exact ties to even; the log rounds them away from
-    // zero, so a tie is nudged one unit outwards, which keeps every other digit.
-    if (isFourDecimalTie(value)) value = std::nextafter(value, value > 0 ? INFINITY : -INFINITY);
+    // std::to_chars rounds the exact binary value correctly, but exact ties to even.
+    if (isFourDecimalTie(value)) return formatTie(value, out);
 
     const auto res = std::to_chars(out, out + kMaxLogNumberChars, value, std::chars_format::fixed, 4);
     std::size_t size = static_cast<std::size_t>(res.ptr - out);

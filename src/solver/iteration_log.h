@@ -8,10 +8,8 @@
 
 namespace cuneola {
 
-inline constexpr std::string_view kMomentumLogHeader =
-    " Iter       f''(0)           df''(0)          f'(oo)";
-inline constexpr std::string_view kEnergyLogHeader =
-    " Iter       g'(0)           dg'(0)           g(oo)";
+inline constexpr std::string_view kMomentumLogHeader = " Iter       f''(0)           df''(0)          f'(oo)";
+inline constexpr std::string_view kEnergyLogHeader = " Iter       g'(0)           dg'(0)           g(oo)";
 inline constexpr std::string_view kLogBlankLine = " ";
 
 // Writes `value` as "#0.###0": sign, integer part with at least one digit, a point

@@ -45,8 +45,7 @@ inline void gillUpdate(double& y, double& q, double k, double hA, double threeA,
 }
 
 template <bool Energy>
-MarchOutcome march(const FormValues& v, PlotSurface& plot,
-                   double F0_0w, double F0_1w, double F0_2w, double& F0_1s_Itr,
+MarchOutcome march(const FormValues& v, PlotSurface& plot, double F0_0w, double F0_1w, double F0_2w, double& F0_1s_Itr,
                    double F1_0w, double F1_1w, double& F1_0s_Itr)
 {
     plot.Cls();
@@ -56,8 +55,8 @@ MarchOutcome march(const FormValues& v, PlotSurface& plot,
 
     double X = 0.0;
     double f = F0_0w, fp = F0_1w, fpp = F0_2w; // f, f', f''
-    double qf = 0.0, qfp = 0.0, qfpp = 0.0;     // their Gill accumulators
-    double g = 0.0, gp = 0.0;                   // g, g' (energy only)
+    double qf = 0.0, qfp = 0.0, qfpp = 0.0;    // their Gill accumulators
+    double g = 0.0, gp = 0.0;                  // g, g' (energy only)
     double qg = 0.0, qgp = 0.0;
     if constexpr (Energy) {
         g = F1_0w;
@@ -95,8 +94,8 @@ MarchOutcome march(const FormValues& v, PlotSurface& plot,
         // A value beyond the double range would only turn into infinities and
         // NaNs from here on: end the march and report where it happened. The
         // accumulators carry over to the next step and are never reset.
-        double check = finiteZero(f) + finiteZero(fp) + finiteZero(fpp) + finiteZero(qf) + finiteZero(qfp) +
-                       finiteZero(qfpp);
+        double check =
+            finiteZero(f) + finiteZero(fp) + finiteZero(fpp) + finiteZero(qf) + finiteZero(qfp) + finiteZero(qfpp);
         if constexpr (Energy) check = check + finiteZero(g) + finiteZero(gp) + finiteZero(qg) + finiteZero(qgp);
         if (check != 0.0) return {false, X};
 
@@ -119,8 +118,7 @@ MarchOutcome march(const FormValues& v, PlotSurface& plot,
 
 } // namespace
 
-MarchOutcome RK4G(const FormValues& v, PlotSurface& plot,
-                  double F0_0w, double F0_1w, double F0_2w, double& F0_1s_Itr,
+MarchOutcome RK4G(const FormValues& v, PlotSurface& plot, double F0_0w, double F0_1w, double F0_2w, double& F0_1s_Itr,
                   double F1_0w, double F1_1w, double& F1_0s_Itr)
 {
     if (v.Mode == MarchMode::Energy)

@@ -9,7 +9,7 @@ namespace cuneola {
 
 // How a march ended.
 struct MarchOutcome {
-    bool finished = true; // false: a value of the march stopped being a finite double
+    bool finished = true;  // false: a value of the march stopped being a finite double
     double faultEta = 0.0; // when !finished: the eta the failing step reached
 };
 
@@ -20,8 +20,7 @@ struct MarchOutcome {
 //
 // On a normal end, F0_1s_Itr receives f' at the end and, in MarchMode::Energy,
 // F1_0s_Itr receives g. On a fault neither is written.
-MarchOutcome RK4G(const FormValues& v, PlotSurface& plot,
-                  double F0_0w, double F0_1w, double F0_2w, double& F0_1s_Itr,
+MarchOutcome RK4G(const FormValues& v, PlotSurface& plot, double F0_0w, double F0_1w, double F0_2w, double& F0_1s_Itr,
                   double F1_0w, double F1_1w, double& F1_0s_Itr);
 
 } // namespace cuneola

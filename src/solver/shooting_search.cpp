@@ -8,6 +8,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@ namespace {
 
 // The two searches differ only in these.
 struct SearchKind {
+    MarchMode mode;
     std::string_view name;
     std::string_view unknown; // the wall value sought, as the user reads it
     InputBox guessBox;
@@ -23,8 +25,33 @@ struct SearchKind {
     std::string_view header;
 };
 
-constexpr SearchKind kMomentum{"momentum", "f''(0)", InputBox::F0_2w, InputBox::dF0_2w, kMomentumLogHeader};
-constexpr SearchKind kEnergy{"energy", "g'(0)", InputBox::F1_1w, InputBox::dF1_1w, kEnergyLogHeader};
+constexpr SearchKind kMomentum{.mode = MarchMode::Momentum,
+                               .name = "momentum",
+                               .unknown = "f''(0)",
+                               .guessBox = InputBox::F0_2w,
+                               .stepBox = InputBox::dF0_2w,
+                               .header = kMomentumLogHeader};
+constexpr SearchKind kEnergy{.mode = MarchMode::Energy,
+                             .name = "energy",
+                             .unknown = "g'(0)",
+                             .guessBox = InputBox::F1_1w,
+                             .stepBox = InputBox::dF1_1w,
+                             .header = kEnergyLogHeader};
+
+// Everything a run reads from the boxes.
+struct SearchInputs {
+    double xMax = 0.0;
+    double yMax = 0.0;
+    double yMin = 0.0;
+    double h = 0.0;
+    double MaxIter = 0.0;
+    double Eps = 0.0;
+    double Beta = 0.0;
+    double Pr = 0.0;    // energy search only
+    double F0_2w = 0.0; // energy search only: the f''(0) the momentum equation is marched with
+    double Guess = 0.0; // first guess of the wall value sought
+    double Step = 0.0;  // first trial step, as entered
+};
 
 // Six significant digits are plenty for a message.
 std::string shortNumber(double v)
@@ -34,7 +61,7 @@ std::string shortNumber(double v)
     return std::string(buf, res.ptr);
 }
 
-// Reads the boxes of a run in the order the tool has always read them.
+// Reads boxes and remembers each reading for the refusal rules.
 class InputReader {
 public:
     explicit InputReader(SearchHost& host) : m_host(host) {}
@@ -51,120 +78,161 @@ private:
     std::vector<ReadBox> m_read;
 };
 
-} // namespace
-
-SearchResult runSearch(MarchMode mode, FormValues& form, PlotSurface& plot, SearchHost& host)
+// Step 1. Reads every input, in the order the tool has always read them, before
+// anything changes, so that a refused input changes nothing at all.
+std::optional<SearchInputs> readInputs(const SearchKind& kind, SearchHost& host)
 {
-    const bool energy = mode == MarchMode::Energy;
-    const SearchKind& kind = energy ? kEnergy : kMomentum;
-
-    // All reads come first, so that a refused input changes nothing at all.
+    const bool energy = kind.mode == MarchMode::Energy;
     InputReader read(host);
-    const double xMax = read(InputBox::xMax);
-    const double yMax = read(InputBox::yMax);
-    const double yMin = read(InputBox::yMin);
-    const double h = read(InputBox::h);
-    const double MaxIter = read(InputBox::MaxIter);
-    const double Eps = read(InputBox::Eps);
-    const double Beta = read(InputBox::Beta);
-    const double Pr = energy ? read(InputBox::Pr) : form.Pr;
-    const double wallCurvature = energy ? read(InputBox::F0_2w) : 0.0;
-    double Guess = read(kind.guessBox);
-    double Step = read(kind.stepBox);
+    SearchInputs in;
+    in.xMax = read(InputBox::xMax);
+    in.yMax = read(InputBox::yMax);
+    in.yMin = read(InputBox::yMin);
+    in.h = read(InputBox::h);
+    in.MaxIter = read(InputBox::MaxIter);
+    in.Eps = read(InputBox::Eps);
+    in.Beta = read(InputBox::Beta);
+    if (energy) {
+        in.Pr = read(InputBox::Pr);
+        in.F0_2w = read(InputBox::F0_2w);
+    }
+    in.Guess = read(kind.guessBox);
+    in.Step = read(kind.stepBox);
 
-    if (const auto refusal = refusalFor(read.read(), {xMax, yMax, yMin, h, MaxIter})) {
+    if (const auto refusal = refusalFor(read.read(), {in.xMax, in.yMax, in.yMin, in.h, in.MaxIter})) {
         host.showWarning(*refusal);
-        return {SearchOutcome::Refused, 0};
+        return std::nullopt;
+    }
+    return in;
+}
+
+// Step 2. Sets the form-level values the marches and the plot read, blanks the
+// status and scales the plot. The momentum search leaves Pr as it was.
+void applyToForm(const SearchKind& kind, const SearchInputs& in, FormValues& form, PlotSurface& plot, SearchHost& host)
+{
+    form.Mode = kind.mode;
+    host.setStatus("");
+    form.xMax = in.xMax;
+    form.yMax = in.yMax;
+    form.yMin = in.yMin;
+    form.DotRadius = in.xMax / 2000.0;
+    plot.Scale(-0.1 * in.xMax, in.yMax, in.xMax, in.yMin);
+    form.h = in.h;
+    form.Beta = in.Beta;
+    if (kind.mode == MarchMode::Energy) form.Pr = in.Pr;
+}
+
+// Step 3. Marches the guess, logs the trial and moves the guess, until the miss is
+// within the tolerance or the rounds run out; then writes the guess and the step size
+// back. A value beyond the double range ends the run where it happens, with a
+// warning and without the write-back.
+class Iteration {
+public:
+    Iteration(const SearchKind& kind, const SearchInputs& in, const FormValues& form, PlotSurface& plot,
+              SearchHost& host)
+        : m_kind(kind), m_in(in), m_form(form), m_plot(plot), m_host(host), m_Guess(in.Guess), m_Step(in.Step)
+    {
     }
 
-    form.Mode = mode;
-    host.setStatus("");
-    form.xMax = xMax;
-    form.yMax = yMax;
-    form.yMin = yMin;
-    form.DotRadius = xMax / 2000.0;
-    plot.Scale(-0.1 * xMax, yMax, xMax, yMin);
-    form.h = h;
-    form.Beta = Beta;
-    form.Pr = Pr;
+    SearchResult run()
+    {
+        constexpr double Target = 1.0;
+        double Outer = 0.0;
+        if (!march(Outer)) return end(SearchOutcome::MarchOutOfRange);
+        double Miss = Target - Outer;
+        if (std::fabs(Miss) < m_in.Eps) return end(SearchOutcome::Converged);
 
-    constexpr double Target = 1.0;
-    const double F0_0w = 0.0;
-    const double F0_1w = 0.0;
-    const double F1_0w = 0.0;
-    double F0_1s_Itr = 0.0;
-    double F1_0s_Itr = 0.0;
-    SearchResult result{SearchOutcome::NotConverged, 0};
+        // A positive step points up while the outer value is below the target.
+        if (Miss < 0.0) m_Step = -m_Step;
+        std::int64_t Iter = 0;
+        if (!advanceGuess()) return end(SearchOutcome::GuessOutOfRange);
+        m_host.clearLog();
+        m_host.appendLog(m_kind.header);
+        m_host.appendLog(kLogBlankLine);
+        m_host.appendLog(LogRow(Iter, m_Guess, m_Step, Outer).text());
 
-    // One trial; false when the march left the double range (already reported).
-    auto marchOnce = [&](double& Outer) {
-        ++result.marches;
-        const MarchOutcome m = energy ? RK4G(form, plot, F0_0w, F0_1w, wallCurvature, F0_1s_Itr, F1_0w, Guess, F1_0s_Itr)
-                                      : RK4G(form, plot, F0_0w, F0_1w, Guess, F0_1s_Itr, F1_0w, 0.0, F1_0s_Itr);
+        for (;;) {
+            Iter = Iter + 1;
+            if (static_cast<double>(Iter) > m_in.MaxIter) return end(SearchOutcome::NotConverged);
+            if (!march(Outer)) return end(SearchOutcome::MarchOutOfRange);
+            m_host.appendLog(LogRow(Iter, m_Guess, m_Step, Outer).text());
+            Miss = Target - Outer;
+            if (std::fabs(Miss) < m_in.Eps) return end(SearchOutcome::Converged);
+            // Each crossing of the target reverses the step and makes it ten times finer.
+            if (m_Step * Miss < 0.0) m_Step = -m_Step / 10.0;
+            if (!advanceGuess()) return end(SearchOutcome::GuessOutOfRange);
+        }
+    }
+
+private:
+    // One trial with the current guess; false when the march left the double range.
+    bool march(double& Outer)
+    {
+        constexpr double F0_0w = 0.0; // f(0)
+        constexpr double F0_1w = 0.0; // f'(0)
+        constexpr double F1_0w = 0.0; // g(0)
+        double F0_1s_Itr = 0.0;
+        double F1_0s_Itr = 0.0;
+        ++m_marches;
+        const bool energy = m_kind.mode == MarchMode::Energy;
+        const MarchOutcome m =
+            energy ? RK4G(m_form, m_plot, F0_0w, F0_1w, m_in.F0_2w, F0_1s_Itr, F1_0w, m_Guess, F1_0s_Itr)
+                   : RK4G(m_form, m_plot, F0_0w, F0_1w, m_Guess, F0_1s_Itr, F1_0w, 0.0, F1_0s_Itr);
         if (!m.finished) {
-            host.showWarning("The " + std::string(kind.name) + " search stopped: with the trial " +
-                             std::string(kind.unknown) + " = " + shortNumber(Guess) +
-                             " the march left the range of numbers the computer can hold at η = " +
-                             shortNumber(m.faultEta) +
-                             ". Start from a guess closer to the solution, use a smaller trial step, "
-                             "or a smaller η max.");
-            result.outcome = SearchOutcome::Fault;
+            m_host.showWarning(
+                "The " + std::string(m_kind.name) + " search stopped: with the trial " + std::string(m_kind.unknown) +
+                " = " + shortNumber(m_Guess) +
+                " the march left the range of numbers the computer can hold at η = " + shortNumber(m.faultEta) +
+                ". Start from a guess closer to the solution, use a smaller trial step, "
+                "or a smaller η max.");
             return false;
         }
         Outer = energy ? F1_0s_Itr : F0_1s_Itr;
         return true;
-    };
-    auto advanceGuess = [&] {
-        Guess = Guess + Step;
-        if (std::isfinite(Guess)) return true;
-        host.showWarning("The " + std::string(kind.name) + " search stopped: the next trial " +
-                         std::string(kind.unknown) +
-                         " is beyond the range of numbers the computer can hold. Enter a smaller "
-                         "trial step.");
-        result.outcome = SearchOutcome::Fault;
-        return false;
-    };
-
-    double Outer = 0.0;
-    if (!marchOnce(Outer)) return result;
-    double Miss = Target - Outer;
-
-    if (std::fabs(Miss) < Eps) {
-        host.setStatus(kStatusConverged);
-        result.outcome = SearchOutcome::Converged;
-    } else {
-        // A positive step points up while the outer value is below the target.
-        if (Miss < 0.0) Step = -Step;
-        std::int64_t Iter = 0;
-        if (!advanceGuess()) return result;
-        host.clearLog();
-        host.appendLog(kind.header);
-        host.appendLog(kLogBlankLine);
-        host.appendLog(LogRow(Iter, Guess, Step, Outer).text());
-
-        for (;;) {
-            Iter = Iter + 1;
-            if (static_cast<double>(Iter) > MaxIter) {
-                host.setStatus(kStatusNotConverged);
-                break;
-            }
-            if (!marchOnce(Outer)) return result;
-            host.appendLog(LogRow(Iter, Guess, Step, Outer).text());
-            Miss = Target - Outer;
-            if (std::fabs(Miss) < Eps) {
-                host.setStatus(kStatusConverged);
-                result.outcome = SearchOutcome::Converged;
-                break;
-            }
-            // Each crossing of the target reverses the step and makes it ten times finer.
-            if (Step * Miss < 0.0) Step = -Step / 10.0;
-            if (!advanceGuess()) return result;
-        }
     }
 
-    host.writeNumber(kind.guessBox, Guess);
-    host.writeNumber(kind.stepBox, std::fabs(Step));
-    return result;
+    // Guess + Step; false when the sum left the double range.
+    bool advanceGuess()
+    {
+        m_Guess = m_Guess + m_Step;
+        if (std::isfinite(m_Guess)) return true;
+        m_host.showWarning("The " + std::string(m_kind.name) + " search stopped: the next trial " +
+                           std::string(m_kind.unknown) +
+                           " is beyond the range of numbers the computer can hold. Enter a smaller "
+                           "trial step.");
+        return false;
+    }
+
+    // The status text and the write-back of a run that reached its end; nothing for a fault.
+    SearchResult end(SearchOutcome outcome)
+    {
+        if (outcome == SearchOutcome::Converged || outcome == SearchOutcome::NotConverged) {
+            m_host.setStatus(outcome == SearchOutcome::Converged ? kStatusConverged : kStatusNotConverged);
+            m_host.writeNumber(m_kind.guessBox, m_Guess);
+            m_host.writeNumber(m_kind.stepBox, std::fabs(m_Step));
+        }
+        return {outcome, m_marches};
+    }
+
+    const SearchKind& m_kind;
+    const SearchInputs& m_in;
+    const FormValues& m_form;
+    PlotSurface& m_plot;
+    SearchHost& m_host;
+    double m_Guess;
+    double m_Step;
+    std::int64_t m_marches = 0;
+};
+
+} // namespace
+
+SearchResult runSearch(MarchMode mode, FormValues& form, PlotSurface& plot, SearchHost& host)
+{
+    const SearchKind& kind = mode == MarchMode::Energy ? kEnergy : kMomentum;
+    const std::optional<SearchInputs> inputs = readInputs(kind, host);
+    if (!inputs) return {SearchOutcome::Refused, 0};
+    applyToForm(kind, *inputs, form, plot, host);
+    return Iteration(kind, *inputs, form, plot, host).run();
 }
 
 } // namespace cuneola

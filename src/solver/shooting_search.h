@@ -13,12 +13,22 @@ namespace cuneola {
 inline constexpr std::string_view kStatusConverged = "Iteration converged";
 inline constexpr std::string_view kStatusNotConverged = "Iteration not converged";
 
+// How a run ended. The three faults are reported through the host; they leave the
+// status blank, keep the log rows written so far and write nothing back.
 enum class SearchOutcome {
-    Refused,      // an input was refused; nothing changed
-    Converged,    // "Iteration converged"
-    NotConverged, // "Iteration not converged"
-    Fault         // a march left the double range; reported through the host
+    Refused,         // an input was refused; nothing changed
+    Converged,       // "Iteration converged"
+    NotConverged,    // "Iteration not converged"
+    MarchOutOfRange, // fault: a march left the double range
+    GuessOutOfRange, // fault: the next guess left the double range
+    OutOfMemory      // fault: the host could not store the log (set by the caller that catches it)
 };
+
+constexpr bool isFault(SearchOutcome outcome)
+{
+    return outcome == SearchOutcome::MarchOutOfRange || outcome == SearchOutcome::GuessOutOfRange ||
+           outcome == SearchOutcome::OutOfMemory;
+}
 
 struct SearchResult {
     SearchOutcome outcome = SearchOutcome::Refused;

@@ -2,7 +2,11 @@
 // Who the application is to the desktop: its id and its icon.
 #include "app_identity.h"
 
+#include "app_id.h"
+
 namespace cuneola::ui {
+
+QString applicationId() { return QString::fromLatin1(kAppId); }
 
 QIcon applicationIcon()
 {

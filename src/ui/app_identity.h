@@ -7,7 +7,7 @@
 namespace cuneola::ui {
 
 // The reverse-DNS id of the desktop entry, the metainfo and the installed icon.
-inline constexpr char kAppId[] = "io.github.cuneola.Cuneola";
+QString applicationId();
 
 // The application icon, built into the program.
 QIcon applicationIcon();

@@ -16,11 +16,11 @@ namespace {
 struct AboutLabel {
     const char* name;
     qreal pointSize;
-    bool heading;            // bold and underlined
-    QColor colour;           // invalid: the default text colour
-    Qt::Alignment alignment; // horizontal
-    int left, top, width, height; // twips
-    bool configurable = false;    // text set by the build: may be longer than the design
+    bool heading;              // bold and underlined
+    QColor colour;             // invalid: the default text colour
+    Qt::Alignment alignment;   // horizontal
+    cuneola::Twips place;      // in the window
+    bool configurable = false; // text set by the build: may be longer than the design
 };
 
 // Space kept free at the window's sides when a line has to grow.
@@ -47,21 +47,22 @@ void fitOnOneLine(QLabel* label)
 
 // Top to bottom. The three centred labels read as one sentence.
 const AboutLabel kLabels[] = {
-    {"Label1", 12.0, true, QColor(255, 0, 0), Qt::AlignLeft, 1560, 240, 1215, 255},
-    {"Label2", 9.75, false, QColor(0, 128, 0), Qt::AlignHCenter, 480, 720, 3135, 735},
-    {"Label6", 9.75, false, QColor(0, 0, 255), Qt::AlignHCenter, 600, 1560, 2895, 495},
-    {"Label3", 9.75, false, QColor(0, 128, 0), Qt::AlignHCenter, 840, 2160, 2415, 495},
-    {"Label7", 8.25, false, QColor(), Qt::AlignLeft, 720, 3000, 2535, 255, true},
-    {"Label8", 8.25, false, QColor(), Qt::AlignLeft, 720, 3240, 2775, 255},
-    {"Label4", 8.25, false, QColor(), Qt::AlignLeft, 360, 3720, 3375, 255},
-    {"Label5", 8.25, false, QColor(0, 0, 255), Qt::AlignLeft, 1080, 3960, 1935, 255, true},
+    {"Label1", 12.0, true, QColor(255, 0, 0), Qt::AlignLeft, {1560, 240, 1215, 255}},
+    {"Label2", 9.75, false, QColor(0, 128, 0), Qt::AlignHCenter, {480, 720, 3135, 735}},
+    {"Label6", 9.75, false, QColor(0, 0, 255), Qt::AlignHCenter, {600, 1560, 2895, 495}},
+    {"Label3", 9.75, false, QColor(0, 128, 0), Qt::AlignHCenter, {840, 2160, 2415, 495}},
+    {"Label7", 8.25, false, QColor(), Qt::AlignLeft, {720, 3000, 2535, 255}, true},
+    {"Label8", 8.25, false, QColor(), Qt::AlignLeft, {720, 3240, 2775, 255}},
+    {"Label4", 8.25, false, QColor(), Qt::AlignLeft, {360, 3720, 3375, 255}},
+    {"Label5", 8.25, false, QColor(0, 0, 255), Qt::AlignLeft, {1080, 3960, 1935, 255}, true},
 };
 
 QString textOf(const char* name)
 {
     const QString n = QLatin1String(name);
     if (n == u"Label1") return QStringLiteral("Cuneola");
-    if (n == u"Label2") return QStringLiteral("Application of the 4th order Runge-Kutta method with Gill modification ");
+    if (n == u"Label2")
+        return QStringLiteral("Application of the 4th order Runge-Kutta method with Gill modification ");
     if (n == u"Label6") return QStringLiteral("to Falkner-Skan and energy similarity equations");
     if (n == u"Label3") return QStringLiteral("for the boundary layer around a wedge");
     if (n == u"Label7") return Form_About::authorCredit();
@@ -83,7 +84,7 @@ Form_About::Form_About() : QWidget(nullptr, Qt::Window)
     setFocusPolicy(Qt::NoFocus);
 
     QPalette yellow = palette();
-    yellow.setColor(QPalette::Window, QColor(255, 255, 192));
+    yellow.setColor(QPalette::Window, QColor::fromRgb(cuneola::ui::kLightYellow));
     setPalette(yellow);
     setAutoFillBackground(true);
 
@@ -110,7 +111,7 @@ void Form_About::loadDesign()
         label->setText(textOf(design.name));
         label->setAccessibleName(label->text());
         label->setAlignment(design.alignment | Qt::AlignTop);
-        label->setGeometry(design.left / 15, design.top / 15, design.width / 15, design.height / 15);
+        label->setGeometry(cuneola::ui::pixelsOf(design.place));
         label->setTextInteractionFlags(Qt::NoTextInteraction);
         if (design.configurable) fitOnOneLine(label);
         label->show();

@@ -2,6 +2,8 @@
 // Form_About: the small window that names the tool, what it does, who made it and whom to write to.
 #pragma once
 
+#include "design_units.h"
+
 #include <QWidget>
 
 // A top-level window without an owner: it stacks independently of the main window
@@ -9,9 +11,9 @@
 class Form_About : public QWidget {
     Q_OBJECT
 public:
-    // The client area, in logical pixels (4275 x 4230 twips).
-    static constexpr int kClientWidth = 285;
-    static constexpr int kClientHeight = 282;
+    // The client area, in logical pixels.
+    static constexpr int kClientWidth = cuneola::ui::pixelsOf(4275);
+    static constexpr int kClientHeight = cuneola::ui::pixelsOf(4230);
 
     Form_About();
 

@@ -21,7 +21,8 @@ QLineEdit* FormHost::box(InputBox box) const { return m_boxes.at(static_cast<std
 cuneola::NumberReading FormHost::readNumber(InputBox which)
 {
     const QByteArray text = box(which)->text().toUtf8();
-    const cuneola::ValResult r = cuneola::readVal(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    const cuneola::ValResult r =
+        cuneola::readVal(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
     return {r.value, r.status == cuneola::ValStatus::Ok};
 }
 

@@ -18,9 +18,8 @@ class LogModel;
 // shows them once the run is over and the busy cursor is gone.
 class FormHost final : public cuneola::SearchHost {
 public:
-    static constexpr std::size_t kBoxCount = 12;
     // The boxes in the order of cuneola::InputBox.
-    using Boxes = std::array<QLineEdit*, kBoxCount>;
+    using Boxes = std::array<QLineEdit*, cuneola::kInputBoxes.size()>;
 
     FormHost(const Boxes& boxes, QLabel* status, LogModel* log);
 

@@ -3,6 +3,7 @@
 #include "form_main.h"
 
 #include "app_identity.h"
+#include "design_units.h"
 #include "form_about.h"
 #include "form_host.h"
 #include "log_model.h"
@@ -21,22 +22,69 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <array>
+#include <iterator>
 #include <limits>
 #include <new>
 
-using cuneola::InputBox;
+using cuneola::BoxFrame;
 using cuneola::MarchMode;
+using cuneola::Twips;
+using cuneola::ui::pixelsOf;
 
 namespace {
 
-// Positions and sizes are designed in twips; 15 twips are one logical pixel.
-QRect twips(int left, int top, int width, int height)
+// The frames along the top, in the order of cuneola::BoxFrame.
+struct FrameDesign {
+    const char* name;
+    const char* title; // empty: none
+    Twips place;
+    const char* spoken;
+};
+constexpr FrameDesign kFrames[] = {
+    {"Frame1", "Falkner-Skan equation", {120, 240, 1935, 1935}, "Falkner-Skan equation"},
+    {"Frame2", "Energy equation", {2160, 240, 1815, 1935}, "Energy equation"},
+    {"Frame4", "Iteration parameters", {4080, 0, 1815, 2175}, "Iteration parameters"},
+    {"Frame3", "", {6000, 0, 1695, 2175}, "Plot limits and legend"},
+};
+
+using Frames = std::array<QGroupBox*, std::size(kFrames)>;
+
+// The legend rows in Frame3, one per curve colour.
+struct LegendDesign {
+    const char* name;
+    const char* text;
+    Twips place;
+    QRgb colour;
+    const char* spoken;
+};
+constexpr LegendDesign kLegend[] = {
+    {"Label7", "  f     ----------  g", {120, 1320, 1335, 255}, qRgb(255, 0, 0), "Legend: red, f and g"},
+    {"Label8", "  f '    ---------  g'", {120, 1560, 1335, 255}, qRgb(0, 0, 255), "Legend: blue, f prime and g prime"},
+    {"Label9", "  f ' '  ---------", {120, 1800, 1335, 255}, qRgb(0, 192, 0), "Legend: green, f double prime"},
+};
+
+// The keyboard order of the controls that take the focus (the order of their tab
+// positions); the first has the focus at start.
+constexpr const char* kFocusOrder[] = {"Text_dF0_2w",  "Text_F0_2w",  "Command1",  "Command3",  "Text_Pr",
+                                       "Text_F1_1w",   "Text_dF1_1w", "Text_yMin", "Text_yMax", "Text_xMax",
+                                       "Text_MaxIter", "Text_Eps",    "Text_h",    "List1",     "Text_Beta"};
+
+void setFocusOrder(QWidget* client)
 {
-    constexpr int kTwipsPerPixel = 15;
-    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel};
+    QWidget* previous = nullptr;
+    for (const char* name : kFocusOrder) {
+        QWidget* control = client->findChild<QWidget*>(QLatin1String(name));
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        else
+            control->setFocus();
+        previous = control;
+    }
 }
 
-const QColor kLightYellow(255, 255, 192);
+// Texts a person reads or hears go through the window's translation hook.
+QString translated(const char* text) { return Form_Main::tr(text); }
 
 void paintOn(QWidget* widget, const QColor& text, const QColor& background)
 {
@@ -47,60 +95,73 @@ void paintOn(QWidget* widget, const QColor& text, const QColor& background)
     widget->setAutoFillBackground(true);
 }
 
-QGroupBox* addFrame(QWidget* parent, const char* name, const QString& title, const QRect& geometry,
-                    const QString& spoken)
+QGroupBox* addFrame(QWidget* parent, const FrameDesign& design)
 {
-    auto* frame = new QGroupBox(title, parent);
-    frame->setObjectName(QLatin1String(name));
-    frame->setGeometry(geometry);
-    frame->setAccessibleName(spoken);
+    auto* frame = new QGroupBox(*design.title ? translated(design.title) : QString(), parent);
+    frame->setObjectName(QLatin1String(design.name));
+    frame->setGeometry(pixelsOf(design.place));
+    frame->setAccessibleName(translated(design.spoken));
     return frame;
 }
 
-QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
-                 const QString& spoken)
+QLabel* addLabel(QWidget* parent, const char* name, const char* text, const Twips& place, const char* spoken)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
     label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
+    label->setGeometry(pixelsOf(place));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setAccessibleName(spoken);
+    label->setAccessibleName(translated(spoken));
     return label;
 }
 
-QLineEdit* addBox(QWidget* parent, const char* name, const char* text, const QRect& geometry,
-                  const QString& spoken, const QString& tip)
+void addBoxLabel(QWidget* parent, const cuneola::BoxLabel& design)
 {
-    auto* box = new QLineEdit(QString::fromLatin1(text), parent);
-    box->setObjectName(QLatin1String(name));
-    box->setGeometry(geometry);
+    QLabel* label = addLabel(parent, design.name, design.text, design.place, design.spoken);
+    if (design.font) label->setFont(cuneola::ui::designFont(design.font, 8.25));
+}
+
+QLineEdit* addBox(QWidget* parent, const cuneola::InputBoxDesign& design)
+{
+    auto* box = new QLineEdit(QString::fromUtf8(design.defaultText), parent);
+    box->setObjectName(QLatin1String(design.name));
+    box->setGeometry(pixelsOf(design.place));
     box->setMaxLength(std::numeric_limits<int>::max());
-    box->setAccessibleName(spoken);
-    box->setToolTip(tip);
+    box->setAccessibleName(translated(design.spoken));
+    box->setToolTip(translated(design.tip));
     return box;
 }
 
-QPushButton* addButton(QWidget* parent, const char* name, const QRect& geometry, const QString& spoken,
-                       const QString& hint)
+QPushButton* addButton(QWidget* parent, const char* name, const Twips& place, const char* spoken, const char* tip)
 {
     auto* button = new QPushButton(QObject::tr("Calculate"), parent);
     button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
-    button->setToolTip(hint);
+    button->setGeometry(pixelsOf(place));
+    button->setToolTip(translated(tip));
     button->setAutoDefault(false);
     button->setDefault(false);
-    button->setAccessibleName(spoken);
+    button->setAccessibleName(translated(spoken));
     return button;
 }
 
 // A legend row: Arial 9 pt in the curve's colour on the plot's light yellow.
-QLabel* addLegend(QWidget* parent, const char* name, const char* text, const QRect& geometry, const QColor& colour,
-                  const QString& spoken)
+void addLegend(QWidget* parent, const LegendDesign& design)
 {
-    QLabel* label = addLabel(parent, name, QString::fromLatin1(text), geometry, spoken);
+    QLabel* label = addLabel(parent, design.name, design.text, design.place, design.spoken);
     label->setFont(cuneola::ui::designFont("Arial", 9.0));
-    paintOn(label, colour, kLightYellow);
-    return label;
+    paintOn(label, QColor::fromRgb(design.colour), QColor::fromRgb(cuneola::ui::kLightYellow));
+}
+
+// Each box with its label, in its frame; the boxes come back in the order of InputBox.
+FormHost::Boxes addInputBoxes(const Frames& frames)
+{
+    FormHost::Boxes boxes{};
+    for (const cuneola::InputBoxDesign& design : cuneola::kInputBoxes) {
+        QGroupBox* frame = frames[static_cast<std::size_t>(design.frame)];
+        addBoxLabel(frame, design.label);
+        if (design.overLabel.name) addBoxLabel(frame, design.overLabel);
+        boxes[static_cast<std::size_t>(design.box)] = addBox(frame, design);
+    }
+    return boxes;
 }
 
 // The wait cursor for as long as a run lasts.
@@ -141,127 +202,53 @@ void Form_Main::buildControls()
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    // Falkner-Skan equation.
-    QGroupBox* frame1 = addFrame(client, "Frame1", tr("Falkner-Skan equation"), twips(120, 240, 1935, 1935),
-                                 tr("Falkner-Skan equation"));
-    addLabel(frame1, "Label10", QStringLiteral("β ="), twips(360, 360, 255, 255), tr("beta"));
-    auto* textBeta = addBox(frame1, "Text_Beta", "0", twips(840, 360, 855, 285), tr("Wedge parameter beta"),
-                            tr("The wedge parameter β: 0 for a flat plate, 1 for a stagnation point, "
-                               "negative for a flow slowing down towards separation (about -0.199)."));
-    addLabel(frame1, "Label4", QStringLiteral("f ''(0) ="), twips(240, 720, 495, 255), tr("f double prime at the wall"));
-    auto* textF0 = addBox(frame1, "Text_F0_2w", "0.1", twips(840, 720, 855, 285),
-                          tr("Wall shear f double prime of 0, first guess and result"),
-                          tr("The wall shear f''(0): the first guess of the momentum search, and its "
-                             "result after Calculate, so that another click continues from it."));
-    addLabel(frame1, "Label11", QStringLiteral("df''(0) ="), twips(240, 1080, 615, 255), tr("trial step of f double prime"));
-    auto* textDF0 = addBox(frame1, "Text_dF0_2w", "0.1", twips(840, 1080, 855, 255),
-                           tr("Trial step of f double prime of 0"),
-                           tr("How far the momentum search moves f''(0) from one trial to the next; the step "
-                              "turns back and becomes ten times smaller each time f' passes 1."));
-    QPushButton* command1 = addButton(frame1, "Command1", twips(240, 1440, 1455, 375),
-                                      tr("Calculate the Falkner-Skan equation"),
-                                      tr("Search for the f''(0) at which f' reaches 1 at η max, starting from "
-                                         "the guess and step in the boxes above."));
+    Frames frames{};
+    for (std::size_t i = 0; i < frames.size(); ++i) frames[i] = addFrame(client, kFrames[i]);
+    auto frame = [&frames](BoxFrame which) { return frames[static_cast<std::size_t>(which)]; };
+    const FormHost::Boxes boxes = addInputBoxes(frames);
+    QPushButton* command1 =
+        addButton(frame(BoxFrame::Frame1), "Command1", {240, 1440, 1455, 375}, "Calculate the Falkner-Skan equation",
+                  "Search for the f''(0) at which f' reaches 1 at η max, starting from "
+                  "the guess and step in the boxes above.");
+    QPushButton* command3 =
+        addButton(frame(BoxFrame::Frame2), "Command3", {240, 1440, 1335, 375}, "Calculate the energy equation",
+                  "Search for the g'(0) at which g reaches 1 at η max, using the f''(0) "
+                  "that stands in the Falkner-Skan box.");
+    for (const LegendDesign& legend : kLegend) addLegend(frame(BoxFrame::Frame3), legend);
 
-    // Energy equation.
-    QGroupBox* frame2 = addFrame(client, "Frame2", tr("Energy equation"), twips(2160, 240, 1815, 1935),
-                                 tr("Energy equation"));
-    QLabel* label22 = addLabel(frame2, "Label22", QStringLiteral("Pr ="), twips(360, 360, 375, 255), tr("Prandtl number"));
-    label22->setFont(cuneola::ui::designFont("Arial", 8.25));
-    auto* textPr = addBox(frame2, "Text_Pr", "1", twips(840, 360, 735, 285), tr("Prandtl number"),
-                          tr("The Prandtl number Pr: how fast momentum spreads compared with heat "
-                             "(about 0.7 for air, 7 for water)."));
-    addLabel(frame2, "Label16", QStringLiteral("g'(0) ="), twips(240, 720, 495, 255), tr("g prime at the wall"));
-    auto* textF1 = addBox(frame2, "Text_F1_1w", "-1", twips(840, 720, 735, 285),
-                          tr("Wall temperature gradient g prime of 0, first guess and result"),
-                          tr("The temperature gradient at the wall g'(0): the first guess of the energy "
-                             "search, and its result after Calculate, so that another click continues from it."));
-    addLabel(frame2, "Label15", QStringLiteral("dg'(0) ="), twips(240, 1080, 615, 255), tr("trial step of g prime"));
-    auto* textDF1 = addBox(frame2, "Text_dF1_1w", "0.1", twips(840, 1080, 735, 255),
-                           tr("Trial step of g prime of 0"),
-                           tr("How far the energy search moves g'(0) from one trial to the next; the step "
-                              "turns back and becomes ten times smaller each time g passes 1."));
-    QPushButton* command3 = addButton(frame2, "Command3", twips(240, 1440, 1335, 375),
-                                      tr("Calculate the energy equation"),
-                                      tr("Search for the g'(0) at which g reaches 1 at η max, using the f''(0) "
-                                         "that stands in the Falkner-Skan box."));
+    addPlotAndLog(client);
+    connect(command1, &QPushButton::clicked, this, &Form_Main::Command1_Click);
+    connect(command3, &QPushButton::clicked, this, &Form_Main::Command3_Click);
 
-    // Iteration parameters.
-    QGroupBox* frame4 = addFrame(client, "Frame4", tr("Iteration parameters"), twips(4080, 0, 1815, 2175),
-                                 tr("Iteration parameters"));
-    addLabel(frame4, "Label1", QStringLiteral("Δη ="), twips(240, 480, 375, 255), tr("delta eta"));
-    auto* textH = addBox(frame4, "Text_h", "0.01", twips(720, 480, 855, 285), tr("Step delta eta of the march"),
-                         tr("The step Δη of the Runge-Kutta march: a smaller step is more accurate "
-                            "and takes longer."));
-    addLabel(frame4, "Label12", QStringLiteral("ε ="), twips(240, 840, 255, 255), tr("epsilon"));
-    auto* textEps = addBox(frame4, "Text_Eps", "0.01", twips(720, 840, 855, 285), tr("Tolerance epsilon"),
-                           tr("The tolerance ε: a search has converged when the value it aims at, at "
-                              "η max, is closer to 1 than this."));
-    addLabel(frame4, "Label5", QStringLiteral("MaxIter ="), twips(240, 1200, 735, 255), tr("iteration limit"));
-    auto* textMaxIter = addBox(frame4, "Text_MaxIter", "15", twips(960, 1200, 615, 285), tr("Iteration limit"),
-                               tr("The most trials a search makes after its first before it stops with "
-                                  "\"Iteration not converged\"."));
+    setFocusOrder(client);
+    addCopyCommands();
+    setWindowIcon(cuneola::ui::applicationIcon());
+    m_host = std::make_unique<FormHost>(boxes, m_status, m_log);
+}
 
-    // Plot limits and legend.
-    QGroupBox* frame3 = addFrame(client, "Frame3", QString(), twips(6000, 0, 1695, 2175), tr("Plot limits and legend"));
-    addLabel(frame3, "Label2", QStringLiteral("η"), twips(240, 240, 615, 255), tr("eta"));
-    addLabel(frame3, "Label13", QStringLiteral("max = "), twips(360, 240, 615, 255), tr("max"));
-    auto* textXMax = addBox(frame3, "Text_xMax", "10", twips(960, 240, 495, 285), tr("Eta max"),
-                            tr("The end η max of the march, where the far-field value 1 is aimed at; also "
-                               "the right edge of the plot."));
-    addLabel(frame3, "Label3", QStringLiteral("f max ="), twips(240, 600, 615, 255), tr("f max"));
-    auto* textYMax = addBox(frame3, "Text_yMax", "1.5", twips(960, 600, 495, 285), tr("Top edge of the plot"),
-                            tr("The value at the top edge of the plot."));
-    addLabel(frame3, "Label6", QStringLiteral("f min ="), twips(240, 960, 615, 255), tr("f min"));
-    auto* textYMin = addBox(frame3, "Text_yMin", "-1", twips(960, 960, 495, 285), tr("Bottom edge of the plot"),
-                            tr("The value at the bottom edge of the plot; the march also stops as soon as "
-                               "f' falls below it."));
-    addLegend(frame3, "Label7", "  f     ----------  g", twips(120, 1320, 1335, 255), QColor(255, 0, 0),
-              tr("Legend: red, f and g"));
-    addLegend(frame3, "Label8", "  f '    ---------  g'", twips(120, 1560, 1335, 255), QColor(0, 0, 255),
-              tr("Legend: blue, f prime and g prime"));
-    addLegend(frame3, "Label9", "  f ' '  ---------", twips(120, 1800, 1335, 255), QColor(0, 192, 0),
-              tr("Legend: green, f double prime"));
-
-    // The plot, with the status text inside it.
+// The plot with the status text inside it, and the iteration log beside it.
+void Form_Main::addPlotAndLog(QWidget* client)
+{
     m_picture = new PlotArea(client);
     m_picture->setObjectName(QStringLiteral("Picture1"));
-    m_picture->setGeometry(twips(120, 2280, 4140, 3045));
+    m_picture->setGeometry(pixelsOf(Twips{120, 2280, 4140, 3045}));
     m_picture->setAccessibleName(tr("Solution plot"));
     m_status = new QLabel(QStringLiteral("Iteration"), m_picture);
     m_status->setObjectName(QStringLiteral("Lbl_iter"));
-    m_status->setGeometry(twips(2160, 2640, 1695, 255).translated(m_picture->interiorOrigin()));
+    m_status->setGeometry(pixelsOf(Twips{2160, 2640, 1695, 255}).translated(m_picture->interiorOrigin()));
     m_status->setAccessibleName(tr("Status"));
-    paintOn(m_status, QColor(255, 0, 0), kLightYellow);
+    paintOn(m_status, QColor(255, 0, 0), QColor::fromRgb(cuneola::ui::kLightYellow));
     m_status->raise();
 
-    // The iteration log.
     m_log = new LogModel(this);
     m_list = new QListView(client);
     m_list->setObjectName(QStringLiteral("List1"));
-    m_list->setGeometry(twips(4320, 2280, 3375, 2985));
+    m_list->setGeometry(pixelsOf(Twips{4320, 2280, 3375, 2985}));
     m_list->setModel(m_log);
     m_list->setUniformItemSizes(true);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setAccessibleName(tr("Iteration log"));
-
-    connect(command1, &QPushButton::clicked, this, &Form_Main::Command1_Click);
-    connect(command3, &QPushButton::clicked, this, &Form_Main::Command3_Click);
-
-    // Keyboard order of the controls that take the focus.
-    const QList<QWidget*> focusOrder = {textDF0, textF0, command1, command3, textPr, textF1, textDF1, textYMin,
-                                        textYMax, textXMax, textMaxIter, textEps, textH, m_list, textBeta};
-    for (qsizetype i = 1; i < focusOrder.size(); ++i) setTabOrder(focusOrder[i - 1], focusOrder[i]);
-    textDF0->setFocus();
-
-    // In the order of cuneola::InputBox.
-    addCopyCommands();
-    setWindowIcon(cuneola::ui::applicationIcon());
-
-    const FormHost::Boxes boxes = {textBeta, textF0, textDF0, textPr, textF1, textDF1,
-                                   textH, textEps, textMaxIter, textXMax, textYMax, textYMin};
-    m_host = std::make_unique<FormHost>(boxes, m_status, m_log);
 }
 
 // Copying takes results out of the window; it changes nothing in it.
@@ -291,11 +278,8 @@ void Form_Main::copyLog()
 
 void Form_Main::copyPlot() { QGuiApplication::clipboard()->setImage(m_picture->snapshot()); }
 
-void Form_Main::Form_Load()
-{
-    m_form.Colors = cuneola::kCurveColours; // red, blue, green
-    m_status->setText(QString());
-}
+// The curve colours (red, blue, green) are the default of FormValues, set as the window is made.
+void Form_Main::Form_Load() { m_status->setText(QString()); }
 
 void Form_Main::Command1_Click() { calculate(MarchMode::Momentum); }
 
@@ -311,7 +295,7 @@ void Form_Main::calculate(MarchMode mode)
             m_lastResult = cuneola::runSearch(mode, m_form, *m_picture, *m_host);
         } catch (const std::bad_alloc&) {
             // The log of a very long search is the only thing that grows.
-            m_lastResult = {cuneola::SearchOutcome::Fault, 0};
+            m_lastResult = {cuneola::SearchOutcome::OutOfMemory, 0};
             m_host->showWarning("The calculation stopped because the computer ran out of memory for the "
                                 "iteration log. Enter a smaller MaxIter.");
         }

@@ -2,6 +2,7 @@
 // Form_Main: Cuneola's working window, with the inputs, the two Calculate buttons, the plot and the log.
 #pragma once
 
+#include "design_units.h"
 #include "form_values.h"
 #include "rk4g.h"
 #include "shooting_search.h"
@@ -22,16 +23,16 @@ class PlotArea;
 class Form_Main : public QMainWindow {
     Q_OBJECT
 public:
-    // The client area below the menu bar, in logical pixels (7785 x 5430 twips).
-    static constexpr int kClientWidth = 519;
-    static constexpr int kClientHeight = 362;
+    // The client area below the menu bar, in logical pixels.
+    static constexpr int kClientWidth = cuneola::ui::pixelsOf(7785);
+    static constexpr int kClientHeight = cuneola::ui::pixelsOf(5430);
 
     explicit Form_Main(QWidget* parent = nullptr);
     ~Form_Main() override;
 
     // One march with the window's form values, drawing on Picture1; see cuneola::RK4G.
-    cuneola::MarchOutcome RK4G(double F0_0w, double F0_1w, double F0_2w, double& F0_1s_Itr,
-                               double F1_0w, double F1_1w, double& F1_0s_Itr);
+    cuneola::MarchOutcome RK4G(double F0_0w, double F0_1w, double F0_2w, double& F0_1s_Itr, double F1_0w, double F1_1w,
+                               double& F1_0s_Itr);
 
     const cuneola::FormValues& formValues() const { return m_form; }
     PlotArea* plotArea() const { return m_picture; }
@@ -47,7 +48,8 @@ public:
     void setWarningHandler(WarningHandler handler) { m_warn = std::move(handler); }
 
 public slots:
-    // Fills the curve colours and blanks the status text; runs once before the first showing.
+    // Blanks the status text; runs once before the first showing. The curve colours are
+    // already set: they are the default of cuneola::FormValues.
     void Form_Load();
     // Finds f''(0) of the Falkner-Skan equation.
     void Command1_Click();
@@ -64,6 +66,7 @@ private slots:
 
 private:
     void buildControls();
+    void addPlotAndLog(QWidget* client);
     void addCopyCommands();
     void calculate(cuneola::MarchMode mode);
     void warn(const QString& message);

@@ -68,7 +68,4 @@ QString LogModel::copyText(QList<int> rows) const
     return text;
 }
 
-std::size_t LogModel::storedBytes() const
-{
-    return m_text.capacity() + m_ends.capacity() * sizeof(std::size_t);
-}
+std::size_t LogModel::storedBytes() const { return m_text.capacity() + m_ends.capacity() * sizeof(std::size_t); }

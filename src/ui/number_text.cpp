@@ -21,10 +21,17 @@ public:
     explicit BlankSkippingCursor(std::string_view text) : m_text(text) { skip(); }
     bool atEnd() const { return m_pos >= m_text.size(); }
     char peek() const { return atEnd() ? '\0' : m_text[m_pos]; }
-    void advance() { ++m_pos; skip(); }
+    void advance()
+    {
+        ++m_pos;
+        skip();
+    }
 
 private:
-    void skip() { while (m_pos < m_text.size() && isIgnoredBlank(m_text[m_pos])) ++m_pos; }
+    void skip()
+    {
+        while (m_pos < m_text.size() && isIgnoredBlank(m_text[m_pos])) ++m_pos;
+    }
     std::string_view m_text;
     std::size_t m_pos = 0;
 };
@@ -32,9 +39,12 @@ private:
 int digitValue(char c, int radix)
 {
     int d = -1;
-    if (isDigit(c)) d = c - '0';
-    else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
+    if (isDigit(c))
+        d = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        d = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        d = c - 'A' + 10;
     return d < radix ? d : -1;
 }
 
@@ -93,8 +103,7 @@ ValResult readDecimal(BlankSkippingCursor& in)
             negativeExponent = in.peek() == '-';
             in.advance();
         }
-        for (; isDigit(in.peek()); in.advance())
-            exponent = std::min(exponentCap, exponent * 10 + (in.peek() - '0'));
+        for (; isDigit(in.peek()); in.advance()) exponent = std::min(exponentCap, exponent * 10 + (in.peek() - '0'));
         if (negativeExponent) exponent = -exponent;
     }
 
@@ -148,8 +157,7 @@ std::string numberToText(double value)
 
     // d.dddddddddddddde±x: 15 significant digits, correctly rounded.
     std::array<char, 32> buf{};
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value,
-                                   std::chars_format::scientific, 14);
+    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::scientific, 14);
     const std::string_view sci(buf.data(), static_cast<std::size_t>(res.ptr - buf.data()));
     const auto ePos = sci.find('e');
     const bool negative = sci.front() == '-';

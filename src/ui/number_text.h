@@ -24,9 +24,6 @@ struct ValResult {
 // Independent of the locale: the decimal point is always '.'.
 ValResult readVal(std::string_view text);
 
-// The value alone, for callers that have already ruled out the range faults.
-inline double val(std::string_view text) { return readVal(text).value; }
-
 // Writes `value` rounded to 15 significant digits: plain decimal for decimal
 // exponents -4..14, otherwise d.dddE+XX; no trailing zeros; "0" for either zero.
 // Independent of the locale. `value` must be finite. The few doubles next to the

@@ -2,14 +2,13 @@
 // Picture1: the plot area, a drawing surface with a retained image at the screen's pixel ratio.
 #include "plot_area.h"
 
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
 
 using cuneola::Colour;
-using cuneola::PixelPos;
 using cuneola::toSingle;
 
 PlotArea::PlotArea(QWidget* parent) : QFrame(parent)

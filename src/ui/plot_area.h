@@ -2,6 +2,7 @@
 // Picture1: the plot area, a drawing surface with a retained image at the screen's pixel ratio.
 #pragma once
 
+#include "design_units.h"
 #include "plot_mapping.h"
 #include "plot_surface.h"
 
@@ -19,7 +20,7 @@
 class PlotArea : public QFrame, public cuneola::PlotSurface {
     Q_OBJECT
 public:
-    static constexpr QRgb kBackground = 0xFFFFFFC0; // light yellow (255, 255, 192)
+    static constexpr QRgb kBackground = cuneola::ui::kLightYellow;
     // Shortest time between two repaints while a search runs: about 30 a second.
     static constexpr qint64 kRepaintIntervalMs = 33;
 

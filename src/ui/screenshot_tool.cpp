@@ -29,7 +29,8 @@ void settle(int ms)
 // Reads the pixels of a screen area back from the X server, not from Qt's own rendering.
 bool grab(const QRect& area, const QString& path)
 {
-    const QPixmap picture = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    const QPixmap picture =
+        QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
     if (picture.isNull() || !picture.save(path)) {
         std::fprintf(stderr, "cannot save %s\n", qPrintable(path));
         return false;

@@ -4,6 +4,7 @@
 # that the installed program starts and keeps running on the offscreen platform.
 set -euo pipefail
 build_dir=$1
+app=$2
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
@@ -19,11 +20,13 @@ done
 
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"
-app=io.github.cuneola.Cuneola
 for f in usr/bin/cuneola usr/share/applications/$app.desktop usr/share/metainfo/$app.metainfo.xml \
          usr/share/icons/hicolor/scalable/apps/$app.svg usr/share/icons/hicolor/256x256/apps/$app.png; do
   [[ -e "$root/$f" ]] || { echo "not installed: $f"; exit 1; }
 done
+# Both files name the application by its id inside as well.
+grep -qx "Icon=$app" "$root/usr/share/applications/$app.desktop" || { echo "desktop entry without Icon=$app"; exit 1; }
+grep -q "<id>$app</id>" "$root/usr/share/metainfo/$app.metainfo.xml" || { echo "metainfo without <id>$app</id>"; exit 1; }
 
 QT_QPA_PLATFORM=offscreen "$root/usr/bin/cuneola" >"$scratch/run.log" 2>&1 &
 pid=$!

@@ -41,7 +41,6 @@ TEST(Allocation, MarchAllocatesNothing)
     v.yMin = -1;
     v.h = 0.01;
     v.Pr = 1;
-    v.Colors = kCurveColours;
     bench::NullPlot plot;
     double fOut = 0, gOut = 0;
     for (MarchMode mode : {MarchMode::Momentum, MarchMode::Energy}) {
@@ -54,7 +53,6 @@ TEST(Allocation, SearchCostDoesNotGrowWithTrials)
 {
     auto searchWith = [](double maxIter) {
         FormValues form;
-        form.Colors = kCurveColours;
         bench::NullPlot plot;
         bench::DefaultsHost host;
         host.values[static_cast<int>(InputBox::Eps)] = 0.0; // never converges

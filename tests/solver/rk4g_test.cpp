@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The Gill march: step counts, coefficients, known wall values, cut-off and faults.
+#include "null_window.h"
 #include "recording_fakes.h"
 #include "rk4g.h"
 
@@ -9,6 +10,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 
 namespace cuneola {
@@ -28,7 +30,6 @@ FormValues values(double xMax, double h, double Beta, double yMin = -1.0, MarchM
     v.Pr = 1.0;
     v.DotRadius = xMax / 2000.0;
     v.Mode = mode;
-    v.Colors = kCurveColours;
     return v;
 }
 
@@ -85,12 +86,12 @@ TEST_P(StepCount, FollowsTheAccumulatedEta)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EtaMax10, StepCount,
-    ::testing::Values(StepCountCase{"h0_01_overshootsBySumOfHalfSteps", 0.01, 1000, 10.000000000000163},
-                      StepCountCase{"h0_02_takesOneExtraStep", 0.02, 501, NAN},
-                      StepCountCase{"h0_1", 0.1, 100, NAN}, StepCountCase{"h0_2", 0.2, 51, NAN}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(EtaMax10, StepCount,
+                         ::testing::Values(StepCountCase{"h0_01_overshootsBySumOfHalfSteps", 0.01, 1000,
+                                                         10.000000000000163},
+                                           StepCountCase{"h0_02_takesOneExtraStep", 0.02, 501, NAN},
+                                           StepCountCase{"h0_1", 0.1, 100, NAN}, StepCountCase{"h0_2", 0.2, 51, NAN}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StepCount, HalfStepSumAfter500StepsOf0_02IsBelow10)
 {
@@ -130,11 +131,20 @@ TEST(PlotCalls, FrameThenThreeDotsPerStepInCurveOrder)
     ASSERT_EQ(c.size(), 4u + 6u);
     EXPECT_EQ(c[0].kind, PlotCall::Cls);
     EXPECT_EQ(c[1].kind, PlotCall::Line);
-    EXPECT_EQ(c[1].a, 0.0); EXPECT_EQ(c[1].b, 0.0); EXPECT_EQ(c[1].c, 0.02); EXPECT_EQ(c[1].d, 0.0);
+    EXPECT_EQ(c[1].a, 0.0);
+    EXPECT_EQ(c[1].b, 0.0);
+    EXPECT_EQ(c[1].c, 0.02);
+    EXPECT_EQ(c[1].d, 0.0);
     EXPECT_EQ(c[2].kind, PlotCall::Line);
-    EXPECT_EQ(c[2].a, 0.0); EXPECT_EQ(c[2].b, 1.5); EXPECT_EQ(c[2].c, 0.0); EXPECT_EQ(c[2].d, -1.5);
+    EXPECT_EQ(c[2].a, 0.0);
+    EXPECT_EQ(c[2].b, 1.5);
+    EXPECT_EQ(c[2].c, 0.0);
+    EXPECT_EQ(c[2].d, -1.5);
     EXPECT_EQ(c[3].kind, PlotCall::ColouredLine);
-    EXPECT_EQ(c[3].b, 1.0); EXPECT_EQ(c[3].c, 0.02); EXPECT_EQ(c[3].d, 1.0); EXPECT_EQ(c[3].colour, kMagenta);
+    EXPECT_EQ(c[3].b, 1.0);
+    EXPECT_EQ(c[3].c, 0.02);
+    EXPECT_EQ(c[3].d, 1.0);
+    EXPECT_EQ(c[3].colour, kMagenta);
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(c[4 + i].kind, PlotCall::Circle);
         EXPECT_EQ(c[4 + i].colour, kCurveColours[i % 3]);
@@ -168,6 +178,68 @@ TEST(GillCoefficients, OneStepCarriesTheSevenDigitDecimals)
     EXPECT_EQ(fixed(dots[1].b, 13), "0.0046960002212");
     EXPECT_EQ(m.fPrimeOuter, dots[1].b);
 }
+
+// Order of convergence: a fourth-order method divides the error at a fixed eta by
+// about 2^4 = 16 each time the step is halved, which a wrong coefficient or stage
+// breaks and golden digits cannot show. The error is measured against a march with
+// steps of 2^-12; all steps are powers of two, so every march ends exactly at eta.
+//
+// The seven-digit Gill coefficients 0.2928932, 1.707107 and 0.1666667 (instead of
+// 1 - sqrt(1/2), 1 + sqrt(1/2) and 1/6) leave relative errors of about 1e-7 that do
+// not shrink with the step. Most of that is the same at every step and cancels
+// against the reference, but what remains sets a floor near 1e-10 here: from a step
+// of 1/32 on the ratio drifts away from 16 (to about 20, then changes sign), while
+// with the closed forms it stays near 16. Steps 0.25, 0.125 and 0.0625 lie well
+// above the floor; measured ratios are 14.2 to 17.6.
+struct OrderCase {
+    const char* name;
+    MarchMode mode; // Momentum: the error of f'; Energy: the error of g
+    double Beta;
+    double Pr;
+    double wall; // f''(0) in Momentum mode, g'(0) in Energy mode (with f''(0) = 0.4696)
+    double eta;
+};
+
+void PrintTo(const OrderCase& c, std::ostream* os) { *os << c.name; }
+
+double outerValue(const OrderCase& c, double h)
+{
+    FormValues v = values(c.eta, h, c.Beta, -1e300, c.mode);
+    v.Pr = c.Pr;
+    bench::NullPlot plot;
+    double fPrime = 0.0, g = 0.0;
+    if (c.mode == MarchMode::Energy) {
+        RK4G(v, plot, 0.0, 0.0, 0.4696, fPrime, 0.0, c.wall, g);
+        return g;
+    }
+    RK4G(v, plot, 0.0, 0.0, c.wall, fPrime, 0.0, 0.0, g);
+    return fPrime;
+}
+
+class ConvergenceOrder : public ::testing::TestWithParam<OrderCase> {};
+
+TEST_P(ConvergenceOrder, HalvingTheStepDividesTheErrorBySixteen)
+{
+    const OrderCase& c = GetParam();
+    const double reference = outerValue(c, std::ldexp(1.0, -12));
+    double previousError = outerValue(c, 0.25) - reference;
+    for (const double h : {0.125, 0.0625}) {
+        const double error = outerValue(c, h) - reference;
+        const double ratio = previousError / error;
+        EXPECT_GT(ratio, 12.0) << "step " << h << ", error " << error;
+        EXPECT_LT(ratio, 20.0) << "step " << h << ", error " << error;
+        previousError = error;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Gill, ConvergenceOrder,
+    ::testing::Values(OrderCase{"BlasiusAtEta1", MarchMode::Momentum, 0.0, 0.0, 0.4696, 1.0},
+                      OrderCase{"BlasiusAtEta2", MarchMode::Momentum, 0.0, 0.0, 0.4696, 2.0},
+                      OrderCase{"StagnationPointAtEta1", MarchMode::Momentum, 1.0, 0.0, 1.2326, 1.0},
+                      OrderCase{"StagnationPointAtEta2", MarchMode::Momentum, 1.0, 0.0, 1.2326, 2.0},
+                      OrderCase{"EnergyForAirAtEta2", MarchMode::Energy, 0.0, 0.7, 0.4139, 2.0}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(KnownSolutions, BlasiusWallCurvatureReachesOne)
 {

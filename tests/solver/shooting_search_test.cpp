@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Both shooting searches: log rows, status, write-back and the edges of their inputs.
-#include "recording_fakes.h"
 #include "iteration_log.h"
+#include "recording_fakes.h"
 #include "shooting_search.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +28,6 @@ struct Window {
     FakeHost host;
     RecordingPlot plot;
     FormValues form;
-    Window() { form.Colors = kCurveColours; }
     SearchResult click(MarchMode mode)
     {
         plot.calls.clear();
@@ -39,16 +38,11 @@ struct Window {
 };
 
 const std::vector<std::string> kDefaultMomentumLog = {
-    std::string(kMomentumLogHeader),
-    " ",
-    row(0, "0.2000", "0.1000", "0.3566"),
-    row(1, "0.2000", "0.1000", "0.5661"),
-    row(2, "0.3000", "0.1000", "0.7418"),
-    row(3, "0.4000", "0.1000", "0.8986"),
-    row(4, "0.5000", "0.1000", "1.0427"),
-    row(5, "0.4900", "-0.0100", "1.0288"),
-    row(6, "0.4800", "-0.0100", "1.0147"),
-    row(7, "0.4700", "-0.0100", "1.0006"),
+    std::string(kMomentumLogHeader),       " ",
+    row(0, "0.2000", "0.1000", "0.3566"),  row(1, "0.2000", "0.1000", "0.5661"),
+    row(2, "0.3000", "0.1000", "0.7418"),  row(3, "0.4000", "0.1000", "0.8986"),
+    row(4, "0.5000", "0.1000", "1.0427"),  row(5, "0.4900", "-0.0100", "1.0288"),
+    row(6, "0.4800", "-0.0100", "1.0147"), row(7, "0.4700", "-0.0100", "1.0006"),
 };
 
 TEST(DefaultSession, MomentumSearchConvergesInRow7)
@@ -85,10 +79,9 @@ TEST(DefaultSession, EnergySearchAfterMomentumRunsOutThenContinues)
     EXPECT_EQ(w.host.texts[InputBox::F0_2w], "0.47") << "the energy search never writes f''(0)";
 
     w.energy();
-    EXPECT_EQ(w.host.log, (std::vector<std::string>{std::string(kEnergyLogHeader), " ",
-                                                    row(0, "0.4800", "-0.0100", "1.0431"),
-                                                    row(1, "0.4800", "-0.0100", "1.0219"),
-                                                    row(2, "0.4700", "-0.0100", "1.0006")}));
+    EXPECT_EQ(w.host.log,
+              (std::vector<std::string>{std::string(kEnergyLogHeader), " ", row(0, "0.4800", "-0.0100", "1.0431"),
+                                        row(1, "0.4800", "-0.0100", "1.0219"), row(2, "0.4700", "-0.0100", "1.0006")}));
     EXPECT_EQ(w.host.status, kStatusConverged);
     EXPECT_EQ(w.host.texts[InputBox::F1_1w], "0.47");
 }
@@ -119,14 +112,32 @@ TEST(WorkedExample, OuterValueEqualToTheGuess)
     w.host.texts[InputBox::F1_1w] = "0.75";
     w.host.texts[InputBox::Eps] = "0.025";
     const SearchResult r = w.energy();
-    EXPECT_EQ(w.host.log, (std::vector<std::string>{
-                              std::string(kEnergyLogHeader), " ", row(0, "0.8500", "0.1000", "0.7500"),
-                              row(1, "0.8500", "0.1000", "0.8500"), row(2, "0.9500", "0.1000", "0.9500"),
-                              row(3, "1.0500", "0.1000", "1.0500"), row(4, "1.0400", "-0.0100", "1.0400"),
-                              row(5, "1.0300", "-0.0100", "1.0300"), row(6, "1.0200", "-0.0100", "1.0200")}));
+    EXPECT_EQ(w.host.log,
+              (std::vector<std::string>{std::string(kEnergyLogHeader), " ", row(0, "0.8500", "0.1000", "0.7500"),
+                                        row(1, "0.8500", "0.1000", "0.8500"), row(2, "0.9500", "0.1000", "0.9500"),
+                                        row(3, "1.0500", "0.1000", "1.0500"), row(4, "1.0400", "-0.0100", "1.0400"),
+                                        row(5, "1.0300", "-0.0100", "1.0300"), row(6, "1.0200", "-0.0100", "1.0200")}));
     EXPECT_EQ(r.marches, 7);
     EXPECT_EQ(w.host.texts[InputBox::F1_1w], "1.02");
     EXPECT_EQ(w.host.texts[InputBox::dF1_1w], "0.01");
+}
+
+// A search whose outer values run to about -2e14, where one unit in the last place
+// of a double is 1/32: row 1's outer value -205815527278914.53125 is exactly halfway
+// between two four-decimal values and rounds away from zero.
+TEST(LogRows, TieAtLargeMagnitudeRoundsAwayFromZero)
+{
+    Window w;
+    w.host.texts[InputBox::Beta] = "-0.064";
+    w.host.texts[InputBox::F0_2w] = "0.5";
+    w.host.texts[InputBox::Pr] = "10";
+    w.host.texts[InputBox::F1_1w] = "1.0075";
+    w.host.texts[InputBox::h] = "0.2";
+    w.host.texts[InputBox::xMax] = "5";
+    w.host.texts[InputBox::yMin] = "-0.25";
+    w.energy();
+    ASSERT_GE(w.host.log.size(), 4u);
+    EXPECT_EQ(w.host.log[3], row(1, "1.1075", "0.1000", "-205815527278914.5313"));
 }
 
 TEST(FirstTrialHit, LeavesTheLogAndRewritesTheEntries)
@@ -339,7 +350,7 @@ TEST(Fault, OverflowingTrialIsReportedAndNothingIsWrittenBack)
     w.host.texts[InputBox::dF0_2w] = "0.2";
     w.host.status = "before";
     const SearchResult r = w.momentum();
-    EXPECT_EQ(r.outcome, SearchOutcome::Fault);
+    EXPECT_EQ(r.outcome, SearchOutcome::MarchOutOfRange);
     EXPECT_EQ(w.host.status, "") << "the status stays blank";
     EXPECT_EQ(w.host.texts[InputBox::F0_2w], "2");
     EXPECT_EQ(w.host.texts[InputBox::dF0_2w], "0.2");
@@ -358,7 +369,7 @@ TEST(Fault, EnergyFaultNamesTheEnergySearch)
     w.host.texts[InputBox::Pr] = "-1e6";
     w.host.texts[InputBox::F0_2w] = "0.47";
     const SearchResult r = w.energy();
-    ASSERT_EQ(r.outcome, SearchOutcome::Fault);
+    ASSERT_EQ(r.outcome, SearchOutcome::MarchOutOfRange);
     EXPECT_NE(w.host.warnings.at(0).find("energy search"), std::string::npos);
     EXPECT_NE(w.host.warnings.at(0).find("g'(0) = -1"), std::string::npos) << w.host.warnings[0];
     EXPECT_TRUE(w.host.log.empty()) << "the first trial faulted before any row";
@@ -380,7 +391,7 @@ TEST(Fault, GuessOverflowingTheDoubleRange)
     far.host.texts[InputBox::F0_2w] = "1.7e308";
     far.host.texts[InputBox::dF0_2w] = "1.7e308";
     far.host.texts[InputBox::xMax] = "-1";
-    EXPECT_EQ(far.momentum().outcome, SearchOutcome::Fault);
+    EXPECT_EQ(far.momentum().outcome, SearchOutcome::GuessOutOfRange);
     EXPECT_EQ(far.host.writes, 0);
 }
 

@@ -151,9 +151,8 @@ void FormMainTest::captions()
 void FormMainTest::inputBoxesHoldTheirDefaults_data()
 {
     QTest::addColumn<QString>("text");
-    const char* defaults[] = {"0", "0.1", "0.1", "1", "-1", "0.1", "0.01", "0.01", "15", "10", "1.5", "-1"};
-    for (int i = 0; i < kInputBoxNames.size(); ++i)
-        QTest::newRow(qPrintable(kInputBoxNames[i])) << QString::fromLatin1(defaults[i]);
+    for (const cuneola::InputBoxDesign& design : cuneola::kInputBoxes)
+        QTest::newRow(design.name) << QString::fromUtf8(design.defaultText);
 }
 
 void FormMainTest::inputBoxesHoldTheirDefaults()
@@ -212,9 +211,9 @@ void FormMainTest::startsWithEmptyStatusLogAndPlot()
 void FormMainTest::tabVisitsTheControlsInTheirOrder()
 {
     TestWindow t;
-    const QStringList expected = {"Text_dF0_2w", "Text_F0_2w", "Command1", "Command3", "Text_Pr",
-                                  "Text_F1_1w", "Text_dF1_1w", "Text_yMin", "Text_yMax", "Text_xMax",
-                                  "Text_MaxIter", "Text_Eps", "Text_h", "List1", "Text_Beta", "Text_dF0_2w"};
+    const QStringList expected = {"Text_dF0_2w", "Text_F0_2w", "Command1",  "Command3",   "Text_Pr",      "Text_F1_1w",
+                                  "Text_dF1_1w", "Text_yMin",  "Text_yMax", "Text_xMax",  "Text_MaxIter", "Text_Eps",
+                                  "Text_h",      "List1",      "Text_Beta", "Text_dF0_2w"};
     QVERIFY(QTest::qWaitForWindowActive(&t.window));
     QCOMPARE(QApplication::focusWidget()->objectName(), expected[0]);
     for (qsizetype i = 1; i < expected.size(); ++i) {
@@ -250,11 +249,12 @@ void FormMainTest::momentumClickWithDefaultsConverges()
 {
     TestWindow t;
     t.click("Command1");
-    QCOMPARE(logLines(t.window), (QStringList{header(cuneola::kMomentumLogHeader), " ",
-                                              row(0, "0.2000", "0.1000", "0.3566"), row(1, "0.2000", "0.1000", "0.5661"),
-                                              row(2, "0.3000", "0.1000", "0.7418"), row(3, "0.4000", "0.1000", "0.8986"),
-                                              row(4, "0.5000", "0.1000", "1.0427"), row(5, "0.4900", "-0.0100", "1.0288"),
-                                              row(6, "0.4800", "-0.0100", "1.0147"), row(7, "0.4700", "-0.0100", "1.0006")}));
+    QCOMPARE(logLines(t.window),
+             (QStringList{header(cuneola::kMomentumLogHeader), " ", row(0, "0.2000", "0.1000", "0.3566"),
+                          row(1, "0.2000", "0.1000", "0.5661"), row(2, "0.3000", "0.1000", "0.7418"),
+                          row(3, "0.4000", "0.1000", "0.8986"), row(4, "0.5000", "0.1000", "1.0427"),
+                          row(5, "0.4900", "-0.0100", "1.0288"), row(6, "0.4800", "-0.0100", "1.0147"),
+                          row(7, "0.4700", "-0.0100", "1.0006")}));
     QCOMPARE(t.status(), "Iteration converged");
     QCOMPARE(t.text("Text_F0_2w"), "0.47");
     QCOMPARE(t.text("Text_dF0_2w"), "0.01");
@@ -266,16 +266,16 @@ void FormMainTest::energyClickAfterMomentumRunsOut()
     TestWindow t;
     t.click("Command1");
     t.click("Command3");
-    QCOMPARE(logLines(t.window), (QStringList{
-                                     header(cuneola::kEnergyLogHeader), " ",
-                                     row(0, "-0.9000", "0.1000", "-2.1289"), row(1, "-0.9000", "0.1000", "-1.9160"),
-                                     row(2, "-0.8000", "0.1000", "-1.7031"), row(3, "-0.7000", "0.1000", "-1.4902"),
-                                     row(4, "-0.6000", "0.1000", "-1.2773"), row(5, "-0.5000", "0.1000", "-1.0644"),
-                                     row(6, "-0.4000", "0.1000", "-0.8515"), row(7, "-0.3000", "0.1000", "-0.6387"),
-                                     row(8, "-0.2000", "0.1000", "-0.4258"), row(9, "-0.1000", "0.1000", "-0.2129"),
-                                     row(10, "0.0000", "0.1000", "0.0000"), row(11, "0.1000", "0.1000", "0.2129"),
-                                     row(12, "0.2000", "0.1000", "0.4258"), row(13, "0.3000", "0.1000", "0.6387"),
-                                     row(14, "0.4000", "0.1000", "0.8515"), row(15, "0.5000", "0.1000", "1.0644")}));
+    QCOMPARE(logLines(t.window),
+             (QStringList{header(cuneola::kEnergyLogHeader), " ", row(0, "-0.9000", "0.1000", "-2.1289"),
+                          row(1, "-0.9000", "0.1000", "-1.9160"), row(2, "-0.8000", "0.1000", "-1.7031"),
+                          row(3, "-0.7000", "0.1000", "-1.4902"), row(4, "-0.6000", "0.1000", "-1.2773"),
+                          row(5, "-0.5000", "0.1000", "-1.0644"), row(6, "-0.4000", "0.1000", "-0.8515"),
+                          row(7, "-0.3000", "0.1000", "-0.6387"), row(8, "-0.2000", "0.1000", "-0.4258"),
+                          row(9, "-0.1000", "0.1000", "-0.2129"), row(10, "0.0000", "0.1000", "0.0000"),
+                          row(11, "0.1000", "0.1000", "0.2129"), row(12, "0.2000", "0.1000", "0.4258"),
+                          row(13, "0.3000", "0.1000", "0.6387"), row(14, "0.4000", "0.1000", "0.8515"),
+                          row(15, "0.5000", "0.1000", "1.0644")}));
     QCOMPARE(t.status(), "Iteration not converged");
     QCOMPARE(t.text("Text_F1_1w"), "0.49");
     QCOMPARE(t.text("Text_dF1_1w"), "0.01");
@@ -288,12 +288,16 @@ void FormMainTest::refusedInputChangesNothing_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("mentions");
-    QTest::newRow("zero step, momentum") << "Text_h" << "0" << "Command1" << "Δη";
-    QTest::newRow("zero step, energy") << "Text_h" << "0" << "Command3" << "Δη";
-    QTest::newRow("empty eta max") << "Text_xMax" << "" << "Command1" << "η max";
-    QTest::newRow("flat plot") << "Text_yMin" << "1.5" << "Command3" << "f min";
-    QTest::newRow("beta beyond doubles") << "Text_Beta" << "1e400" << "Command1" << "β";
-    QTest::newRow("Prandtl beyond 32-bit hex") << "Text_Pr" << "&H1FFFFFFFF" << "Command3" << "Pr";
+    auto add = [](const char* name, const char* box, const char* text, const char* button, const char* mentions) {
+        QTest::newRow(name) << QString::fromUtf8(box) << QString::fromUtf8(text) << QString::fromUtf8(button)
+                            << QString::fromUtf8(mentions);
+    };
+    add("zero step, momentum", "Text_h", "0", "Command1", "Δη");
+    add("zero step, energy", "Text_h", "0", "Command3", "Δη");
+    add("empty eta max", "Text_xMax", "", "Command1", "η max");
+    add("flat plot", "Text_yMin", "1.5", "Command3", "f min");
+    add("beta beyond doubles", "Text_Beta", "1e400", "Command1", "β");
+    add("Prandtl beyond 32-bit hex", "Text_Pr", "&H1FFFFFFFF", "Command3", "Pr");
 }
 
 void FormMainTest::refusedInputChangesNothing()
@@ -317,7 +321,8 @@ void FormMainTest::busyCursorEndsWithTheRun()
 {
     TestWindow t;
     int overridesDuringWarning = -1;
-    t.window.setWarningHandler([&](const QString&) { overridesDuringWarning = QGuiApplication::overrideCursor() ? 1 : 0; });
+    t.window.setWarningHandler(
+        [&](const QString&) { overridesDuringWarning = QGuiApplication::overrideCursor() ? 1 : 0; });
     t.click("Command1");
     QVERIFY(QGuiApplication::overrideCursor() == nullptr);
     t.setText("Text_h", "0");

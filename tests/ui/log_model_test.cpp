@@ -18,8 +18,8 @@ private slots:
 void LogModelTest::linesComeBackAsAppended_data()
 {
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("header, blank and a row")
-        << QStringList{" Iter       f''(0)           df''(0)          f'(oo)", " ", "  0       0.2000       0.1000       0.3566"};
+    QTest::newRow("header, blank and a row") << QStringList{" Iter       f''(0)           df''(0)          f'(oo)", " ",
+                                                            "  0       0.2000       0.1000       0.3566"};
     QTest::newRow("empty lines keep their place") << QStringList{"", "a", "", ""};
     QTest::newRow("Greek letters survive") << QStringList{"Δη = 0.01", "β"};
 }

@@ -28,7 +28,6 @@ std::vector<PlotCall> recordClick(MarchMode mode)
     FakeHost host;
     RecordingPlot plot;
     FormValues form;
-    form.Colors = kCurveColours;
     runSearch(mode, form, plot, host);
     return plot.calls;
 }
@@ -145,7 +144,6 @@ void PlotAreaTest::holdsOnlyTheLastMarchOfAClick()
         FakeHost host;
         RecordingPlot plot;
         FormValues form;
-        form.Colors = kCurveColours;
         runSearch(MarchMode::Momentum, form, plot, host);
         plot.calls.clear();
         runSearch(MarchMode::Energy, form, plot, host);
@@ -160,7 +158,8 @@ void PlotAreaTest::holdsOnlyTheLastMarchOfAClick()
     // And not the first march, which differs from the last.
     PlotArea first;
     first.resize(t.window.plotArea()->size());
-    auto secondCls = std::find_if(calls.begin() + 2, calls.end(), [](const PlotCall& c) { return c.kind == PlotCall::Cls; });
+    auto secondCls =
+        std::find_if(calls.begin() + 2, calls.end(), [](const PlotCall& c) { return c.kind == PlotCall::Cls; });
     replay(first, {calls.begin(), secondCls});
     QVERIFY(first.image() != t.window.plotArea()->image());
 }
@@ -250,7 +249,8 @@ void PlotAreaTest::marks_data()
     constexpr double inf = std::numeric_limits<double>::infinity();
     const double nan = std::nan("");
     QTest::newRow("sub-pixel dot is one pixel") << "circle" << QList<double>{5, 5, 0.01} << 1 << 0;
-    QTest::newRow("dot just above the top edge is cut, not clamped") << "circle" << QList<double>{5, 10.01, 0.01} << 0 << 0;
+    QTest::newRow("dot just above the top edge is cut, not clamped")
+        << "circle" << QList<double>{5, 10.01, 0.01} << 0 << 0;
     QTest::newRow("dot just right of the right edge is cut") << "circle" << QList<double>{10, 5, 0.01} << 0 << 0;
     QTest::newRow("dot beyond the single range is skipped") << "circle" << QList<double>{5, 1e39, 0.01} << 0 << 0;
     QTest::newRow("dot at NaN is skipped") << "circle" << QList<double>{nan, 5, 0.01} << 0 << 0;

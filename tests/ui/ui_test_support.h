@@ -3,6 +3,7 @@
 #pragma once
 
 #include "form_main.h"
+#include "input_boxes.h"
 #include "log_model.h"
 #include "plot_area.h"
 
@@ -15,9 +16,12 @@
 
 namespace cuneola::testing {
 
-inline const QStringList kInputBoxNames = {"Text_Beta", "Text_F0_2w", "Text_dF0_2w", "Text_Pr",
-                                           "Text_F1_1w", "Text_dF1_1w", "Text_h", "Text_Eps",
-                                           "Text_MaxIter", "Text_xMax", "Text_yMax", "Text_yMin"};
+// The objectNames of the input boxes, in the order of cuneola::InputBox.
+inline const QStringList kInputBoxNames = [] {
+    QStringList names;
+    for (const cuneola::InputBoxDesign& design : cuneola::kInputBoxes) names << QLatin1String(design.name);
+    return names;
+}();
 
 template <class T = QWidget>
 T* control(const QWidget& window, const QString& name)

@@ -22,7 +22,10 @@ class RecordingPlot : public PlotSurface {
 public:
     void Scale(double l, double t, double r, double b) override { calls.push_back({PlotCall::Scale, l, t, r, b}); }
     void Cls() override { calls.push_back({PlotCall::Cls}); }
-    void Line(double x1, double y1, double x2, double y2) override { calls.push_back({PlotCall::Line, x1, y1, x2, y2}); }
+    void Line(double x1, double y1, double x2, double y2) override
+    {
+        calls.push_back({PlotCall::Line, x1, y1, x2, y2});
+    }
     void Line(double x1, double y1, double x2, double y2, Colour c) override
     {
         calls.push_back({PlotCall::ColouredLine, x1, y1, x2, y2, c});
@@ -44,10 +47,7 @@ class FakeHost : public SearchHost {
 public:
     FakeHost()
     {
-        texts = {{InputBox::Beta, "0"},     {InputBox::F0_2w, "0.1"}, {InputBox::dF0_2w, "0.1"},
-                 {InputBox::Pr, "1"},       {InputBox::F1_1w, "-1"},  {InputBox::dF1_1w, "0.1"},
-                 {InputBox::h, "0.01"},     {InputBox::Eps, "0.01"},  {InputBox::MaxIter, "15"},
-                 {InputBox::xMax, "10"},    {InputBox::yMax, "1.5"},  {InputBox::yMin, "-1"}};
+        for (const InputBoxDesign& design : kInputBoxes) texts[design.box] = design.defaultText;
     }
     NumberReading readNumber(InputBox box) override
     {
@@ -55,7 +55,11 @@ public:
         const ValResult r = readVal(texts.at(box));
         return {r.value, r.status == ValStatus::Ok};
     }
-    void writeNumber(InputBox box, double value) override { texts[box] = numberToText(value); ++writes; }
+    void writeNumber(InputBox box, double value) override
+    {
+        texts[box] = numberToText(value);
+        ++writes;
+    }
     void setStatus(std::string_view text) override { status = text; }
     void clearLog() override { log.clear(); }
     void appendLog(std::string_view line) override { log.emplace_back(line); }

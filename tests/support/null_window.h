@@ -2,6 +2,7 @@
 // A plot surface that draws nothing and a host with the default texts, for timing the core alone.
 #pragma once
 
+#include "number_text.h"
 #include "plot_surface.h"
 #include "search_host.h"
 
@@ -21,15 +22,20 @@ public:
 // Answers every read with the window's default value and discards the output.
 class DefaultsHost final : public SearchHost {
 public:
-    NumberReading readNumber(InputBox box) override { return {values[static_cast<int>(box)], true}; }
+    DefaultsHost()
+    {
+        for (const InputBoxDesign& design : kInputBoxes)
+            values[static_cast<std::size_t>(design.box)] = readVal(design.defaultText).value;
+    }
+    NumberReading readNumber(InputBox box) override { return {values[static_cast<std::size_t>(box)], true}; }
     void writeNumber(InputBox, double) override {}
     void setStatus(std::string_view) override {}
     void clearLog() override {}
     void appendLog(std::string_view) override {}
     void showWarning(std::string_view) override {}
 
-    // In InputBox order: Beta, F0_2w, dF0_2w, Pr, F1_1w, dF1_1w, h, Eps, MaxIter, xMax, yMax, yMin.
-    std::array<double, 12> values{0, 0.1, 0.1, 1, -1, 0.1, 0.01, 0.01, 15, 10, 1.5, -1};
+    // The values the search reads, in the order of InputBox.
+    std::array<double, kInputBoxes.size()> values{};
 };
 
 } // namespace cuneola::bench
