@@ -51,8 +51,8 @@ ClassicTrial marchClassic(const ClassicSetting& setting, double trial)
     LastDotPlot plot;
     double fOuter = 0.0, gOuter = 0.0;
     const bool energy = setting.mode == MarchMode::Energy;
-    const MarchOutcome m = RK4G(form, plot, 0.0, 0.0, energy ? setting.wallShear : trial, fOuter, 0.0,
-                                energy ? trial : 0.0, gOuter);
+    const MarchOutcome m =
+        RK4G(form, plot, 0.0, 0.0, energy ? setting.wallShear : trial, fOuter, 0.0, energy ? trial : 0.0, gOuter);
     ClassicTrial t;
     t.trial = trial;
     t.endEta = m.finished ? plot.lastX : m.faultEta;
@@ -80,7 +80,10 @@ double refineClassicRoot(const ClassicSetting& setting, double a, double ra, dou
             x = a + (b - a) / 2.0;
             const std::optional<double> rm = missOf(setting, x);
             if (!rm) break;
-            if (sameSign(*rm, rb)) b = x, rb = *rm; else a = x, ra = *rm;
+            if (sameSign(*rm, rb))
+                b = x, rb = *rm;
+            else
+                a = x, ra = *rm;
             continue;
         }
         if (*rx == 0.0) return x;
@@ -100,8 +103,8 @@ double refineClassicRoot(const ClassicSetting& setting, double a, double ra, dou
 Outcome<double> classicRoot(const ClassicSetting& setting, double near, double spread)
 {
     const auto noRoot = [&] {
-        return fail(FailureKind::NotConverged,
-                    "The classic march has no root near " + shortNumber(near) + ": its outer value does not cross 1 there.");
+        return fail(FailureKind::NotConverged, "The classic march has no root near " + shortNumber(near) +
+                                                   ": its outer value does not cross 1 there.");
     };
     std::optional<double> r0 = missOf(setting, near);
     if (!r0) return noRoot();

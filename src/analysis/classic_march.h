@@ -11,9 +11,9 @@ namespace cuneola::analysis {
 struct ClassicSetting {
     MarchMode mode = MarchMode::Momentum;
     double Beta = 0.0;
-    double h = 0.01;    // delta eta
-    double xMax = 10.0; // eta max
-    double yMin = -1.0; // f min: the march stops after a step with f' below it
+    double h = 0.01;        // delta eta
+    double xMax = 10.0;     // eta max
+    double yMin = -1.0;     // f min: the march stops after a step with f' below it
     double Pr = 1.0;        // energy search only
     double wallShear = 0.0; // energy search only: the f''(0) it marched with
 };
@@ -25,8 +25,8 @@ enum class TrialEnd {
 };
 
 struct ClassicTrial {
-    double trial = 0.0;  // f''(0) or g'(0)
-    double outer = 0.0;  // f' or g where the march ended; meaningless unless Reached
+    double trial = 0.0; // f''(0) or g'(0)
+    double outer = 0.0; // f' or g where the march ended; meaningless unless Reached
     TrialEnd end = TrialEnd::Reached;
     double endEta = 0.0; // where it ended (the running sum of the half steps)
 };

@@ -17,7 +17,8 @@ namespace {
 //   exp(-Pr (F_inf - Fref)) sqrt(pi / (2 Pr)) erfcx(a sqrt(Pr / 2)).
 double farTail(double Pr, double Finf, double Fref, double a)
 {
-    return std::exp(-Pr * (Finf - Fref)) * std::sqrt(std::numbers::pi / (2.0 * Pr)) * scaledErfc(a * std::sqrt(Pr / 2.0));
+    return std::exp(-Pr * (Finf - Fref)) * std::sqrt(std::numbers::pi / (2.0 * Pr)) *
+           scaledErfc(a * std::sqrt(Pr / 2.0));
 }
 
 // 1 / (exp(-Pr Fref) J), or a failure when it lies below the double range: with
@@ -26,9 +27,8 @@ Outcome<double> gradientFrom(double Pr, double Fref, double scaledIntegral)
 {
     const double logGradient = Pr * Fref - std::log(scaledIntegral);
     if (logGradient < std::log(std::numeric_limits<double>::min()))
-        return fail(FailureKind::NotDefined,
-                    "g'(0) is below 1E-307 at Pr = " + shortNumber(Pr) +
-                        ": the reversed flow near the wall insulates it almost completely.");
+        return fail(FailureKind::NotDefined, "g'(0) is below 1E-307 at Pr = " + shortNumber(Pr) +
+                                                 ": the reversed flow near the wall insulates it almost completely.");
     return std::exp(logGradient);
 }
 
@@ -45,8 +45,7 @@ double scaledErfc(double x)
 
 std::optional<Failure> checkPrandtl(double Pr)
 {
-    if (!std::isfinite(Pr) || Pr <= 0.0)
-        return fail(FailureKind::OutOfRange, "Pr must be a number above 0.");
+    if (!std::isfinite(Pr) || Pr <= 0.0) return fail(FailureKind::OutOfRange, "Pr must be a number above 0.");
     if (Pr < kMinPr || Pr > kMaxPr)
         return fail(FailureKind::OutOfRange, "Pr = " + shortNumber(Pr) + " is outside " + shortNumber(kMinPr) + " to " +
                                                  shortNumber(kMaxPr) + ", the range this tool solves.");
@@ -83,7 +82,8 @@ Outcome<double> wallTemperatureGradientOnInterval(double beta, double wallShear,
     ProfileState y{0.0, 0.0, wallShear, 0.0, 0.0, 0.0};
     double dt = 0.01;
     if (marchAdaptive(ProfileSystem{beta, Pr, minF}, y, 0.0, etaEnd, dt) != MarchEnd::Reached)
-        return fail(FailureKind::NotConverged, "The energy integral could not be marched to η = " + shortNumber(etaEnd) + ".");
+        return fail(FailureKind::NotConverged,
+                    "The energy integral could not be marched to η = " + shortNumber(etaEnd) + ".");
     return gradientFrom(Pr, minF, y[5]);
 }
 

@@ -76,12 +76,12 @@ std::string budgetAdvice(const ErrorBudget& b, const ClassicResult& result)
     const std::array<std::pair<double, std::string>, 4> parts{{
         {std::fabs(b.tolerancePart), "ε = " + shortNumber(result.Eps) + ": lower it"},
         {std::fabs(b.stepPart), "the step Δη = " + shortNumber(s.h) + ": take a smaller step"},
-        {std::fabs(b.wallShearPart),
-         "the f''(0) = " + shortNumber(s.wallShear) + " the energy search used: refine it with the Falkner-Skan search first"},
+        {std::fabs(b.wallShearPart), "the f''(0) = " + shortNumber(s.wallShear) +
+                                         " the energy search used: refine it with the Falkner-Skan search first"},
         {std::fabs(b.farFieldPart), "η max = " + shortNumber(s.xMax) + ": the far field is too close, raise η max"},
     }};
-    const auto largest = std::max_element(parts.begin(), parts.end(),
-                                          [](const auto& x, const auto& y) { return x.first < y.first; });
+    const auto largest =
+        std::max_element(parts.begin(), parts.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
     const double total = std::fabs(b.total());
     const double relative = total / std::max(std::fabs(b.exact), 1e-300);
     std::string text = "The written-back " + unknown + " = " + shortNumber(b.written, 15) + " is off by " +

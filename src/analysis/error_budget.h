@@ -12,8 +12,8 @@ namespace cuneola::analysis {
 // A classic search's result and the settings it ran with.
 struct ClassicResult {
     ClassicSetting setting;
-    double Eps = 0.01;     // the tolerance on the miss
-    double written = 0.0;  // the f''(0) or g'(0) it wrote back
+    double Eps = 0.01;    // the tolerance on the miss
+    double written = 0.0; // the f''(0) or g'(0) it wrote back
 };
 
 // written - exact, split into parts whose sum it is:
@@ -26,9 +26,9 @@ struct ErrorBudget {
     double exact = 0.0;
     double written = 0.0;
     double gillRoot = 0.0;
-    double finiteInterval = 0.0;      // exact, outer condition at marchEnd
+    double finiteInterval = 0.0;       // exact, outer condition at marchEnd
     double finiteWithExactShear = 0.0; // energy only; equals finiteInterval for momentum
-    double marchEnd = 0.0;            // where the Gill march really ends (10.02 for delta eta 0.02)
+    double marchEnd = 0.0;             // where the Gill march really ends (10.02 for delta eta 0.02)
     double tolerancePart = 0.0;
     double stepPart = 0.0;
     double wallShearPart = 0.0;

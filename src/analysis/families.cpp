@@ -12,7 +12,7 @@ namespace cuneola::analysis {
 namespace {
 
 // The attached branch is stepped in beta down to here, then f''(0) takes over.
-constexpr double kFoldSegmentTop = 0.12;    // largest f''(0) solved for beta near the fold
+constexpr double kFoldSegmentTop = 0.12;     // largest f''(0) solved for beta near the fold
 constexpr double kFoldSegmentBottom = -0.09; // most negative one
 constexpr double kFoldSegmentStep = 0.01;
 
@@ -115,7 +115,9 @@ Outcome<PrandtlFamily> prandtlFamily(double beta, Branch branch, int count, cons
     for (int i = 0; i < count; ++i) {
         if (control.cancelled()) return cancelled();
         // The ends exactly, so that rounding of the powers never leaves the range.
-        const double Pr = i == 0 ? kMinPr : i == count - 1 ? kMaxPr : std::pow(10.0, logMin + (logMax - logMin) * i / (count - 1));
+        const double Pr = i == 0           ? kMinPr
+                          : i == count - 1 ? kMaxPr
+                                           : std::pow(10.0, logMin + (logMax - logMin) * i / (count - 1));
         family.points.push_back({Pr, wallTemperatureGradient(family.momentum, Pr)});
         control.report((i + 1) / total);
     }

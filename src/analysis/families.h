@@ -13,7 +13,7 @@ namespace cuneola::analysis {
 
 struct BetaFamilyPoint {
     double beta;
-    double wallShear;  // f''(0)
+    double wallShear;   // f''(0)
     double shapeFactor; // H
     Branch branch;
 };

@@ -129,7 +129,8 @@ Outcome<Settled> settleFarField(ShootingParameter parameter, double fixed, doubl
     }
     if (std::isfinite(previous))
         return fail(FailureKind::NotConverged,
-                    what + " did not settle: it still changed, or Newton shooting failed, as the far field grew to η∞ = " +
+                    what +
+                        " did not settle: it still changed, or Newton shooting failed, as the far field grew to η∞ = " +
                         shortNumber(std::min(etaInf, kMaxEtaInf)) + ".");
     return fail(FailureKind::NotConverged,
                 what + " did not converge: Newton shooting from the tabulated starting value found no root of "
@@ -147,8 +148,7 @@ struct ProfileScan {
 
 // Newton on f'(eta) = 0.99 inside the step [eta0, eta1] that crossed it, marching
 // afresh from the state at eta0 for every iterate.
-double refineEta99(const ProfileSystem& system, const ProfileState& atEta0, double eta0, double eta1,
-                   double fp1)
+double refineEta99(const ProfileSystem& system, const ProfileState& atEta0, double eta0, double eta1, double fp1)
 {
     double eta = eta0 + (eta1 - eta0) * (0.99 - atEta0[1]) / (fp1 - atEta0[1]);
     for (int i = 0; i < 20; ++i) {
@@ -169,19 +169,19 @@ Outcome<MomentumSolution> profileOf(double beta, double wallShear, double etaInf
     ProfileScan scan;
     double fp99 = 0.0;
     double dt = 0.01;
-    const MarchEnd end = marchAdaptive(system, y, 0.0, etaInf, dt,
-                                       [&](const ProfileState& before, double e0, const ProfileState& after, double e1) {
-                                           scan.minFp = std::min(scan.minFp, after[1]);
-                                           scan.maxFp = std::max(scan.maxFp, after[1]);
-                                           scan.minF = std::min(scan.minF, after[3]);
-                                           if (!scan.crossed99 && before[1] < 0.99 && after[1] >= 0.99) {
-                                               scan.crossed99 = true;
-                                               scan.before99 = before;
-                                               scan.eta0 = e0;
-                                               scan.eta1 = e1;
-                                               fp99 = after[1];
-                                           }
-                                       });
+    const MarchEnd end = marchAdaptive(
+        system, y, 0.0, etaInf, dt, [&](const ProfileState& before, double e0, const ProfileState& after, double e1) {
+            scan.minFp = std::min(scan.minFp, after[1]);
+            scan.maxFp = std::max(scan.maxFp, after[1]);
+            scan.minF = std::min(scan.minF, after[3]);
+            if (!scan.crossed99 && before[1] < 0.99 && after[1] >= 0.99) {
+                scan.crossed99 = true;
+                scan.before99 = before;
+                scan.eta0 = e0;
+                scan.eta1 = e1;
+                fp99 = after[1];
+            }
+        });
     if (end != MarchEnd::Reached)
         return fail(FailureKind::NotConverged, "The converged profile at β = " + shortNumber(beta) +
                                                    " could not be marched to η∞: it grew without bound.");
@@ -201,9 +201,10 @@ Outcome<MomentumSolution> profileOf(double beta, double wallShear, double etaInf
     // Shooting at a finite far field also has roots whose f' overshoots 1 or, on the
     // attached branch, dips below 0: those are other solutions, not the one asked for.
     if (scan.maxFp > 1.0 + 1e-7 || (s.branch == Branch::Attached && scan.minFp < -1e-9))
-        return fail(FailureKind::NotConverged,
-                    "Shooting at β = " + shortNumber(beta) + " converged to another solution of the Falkner-Skan "
-                    "equation (f' leaves the range of the " + std::string(branchName(s.branch)) + " branch).");
+        return fail(FailureKind::NotConverged, "Shooting at β = " + shortNumber(beta) +
+                                                   " converged to another solution of the Falkner-Skan "
+                                                   "equation (f' leaves the range of the " +
+                                                   std::string(branchName(s.branch)) + " branch).");
     return s;
 }
 
@@ -233,8 +234,7 @@ double separationBeta()
 
 Outcome<MomentumSolution> solveMomentum(double beta, Branch branch)
 {
-    if (!std::isfinite(beta))
-        return fail(FailureKind::OutOfRange, "β must be a finite number.");
+    if (!std::isfinite(beta)) return fail(FailureKind::OutOfRange, "β must be a finite number.");
     if (beta > kMaxBeta)
         return fail(FailureKind::OutOfRange, "β = " + shortNumber(beta) + " is above " + shortNumber(kMaxBeta) +
                                                  ", the largest β this tool solves.");
@@ -278,8 +278,8 @@ Outcome<MomentumSolution> solveMomentumOnInterval(double beta, double etaEnd, do
 {
     const Shot shot = newtonShoot(ShootingParameter::WallShear, beta, wallShearGuess, etaEnd);
     if (!shot.converged)
-        return fail(FailureKind::NotConverged, "No f''(0) with f'(" + shortNumber(etaEnd) +
-                                                   ") = 1 was found near " + shortNumber(wallShearGuess) + ".");
+        return fail(FailureKind::NotConverged, "No f''(0) with f'(" + shortNumber(etaEnd) + ") = 1 was found near " +
+                                                   shortNumber(wallShearGuess) + ".");
     MomentumSolution s;
     s.beta = beta;
     s.branch = shot.value < 0.0 ? Branch::ReversedFlow : Branch::Attached;
@@ -291,8 +291,8 @@ Outcome<MomentumSolution> solveMomentumOnInterval(double beta, double etaEnd, do
 
 Outcome<MomentumSolution> solveBetaForWallShear(double wallShear, double betaGuess)
 {
-    const Outcome<Settled> settled = settleFarField(ShootingParameter::Beta, wallShear, betaGuess, 4.0,
-                                                    "β for f''(0) = " + shortNumber(wallShear));
+    const Outcome<Settled> settled =
+        settleFarField(ShootingParameter::Beta, wallShear, betaGuess, 4.0, "β for f''(0) = " + shortNumber(wallShear));
     if (!settled) return settled.failure();
     return profileOf(settled->value, wallShear, settled->etaInf, settled->farShear);
 }

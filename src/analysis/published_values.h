@@ -25,11 +25,11 @@ inline constexpr double kPublishedSeparationBeta = -0.19883773;
 
 // The flat plate (beta = 0) constants of the textbooks, in the x-based forms.
 struct BlasiusConstants {
-    double skinFriction = 0.664;         // Cf sqrt(Re_x)
+    double skinFriction = 0.664;           // Cf sqrt(Re_x)
     double displacementThickness = 1.7208; // delta*/x sqrt(Re_x)
-    double momentumThickness = 0.664;    // theta/x sqrt(Re_x)
-    double thickness99 = 4.91;           // delta99/x sqrt(Re_x)
-    double shapeFactor = 2.59;           // H
+    double momentumThickness = 0.664;      // theta/x sqrt(Re_x)
+    double thickness99 = 4.91;             // delta99/x sqrt(Re_x)
+    double shapeFactor = 2.59;             // H
 };
 inline constexpr BlasiusConstants kBlasius{};
 

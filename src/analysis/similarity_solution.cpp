@@ -18,8 +18,7 @@ namespace {
 Outcome<double> xBased(const SimilaritySolution& s, const Outcome<double>& value, double factorPower)
 {
     if (!(s.momentum.beta < 2.0))
-        return fail(FailureKind::NotDefined,
-                    "The x-based forms need a finite m = β/(2 − β), that is β < 2.");
+        return fail(FailureKind::NotDefined, "The x-based forms need a finite m = β/(2 − β), that is β < 2.");
     if (!value) return value;
     return *value * std::pow(std::sqrt(2.0 - s.momentum.beta), factorPower);
 }

@@ -40,9 +40,9 @@ enum class Quantity {
 };
 
 inline constexpr std::array<Quantity, 12> kQuantities{
-    Quantity::WallShear,    Quantity::WallGradient, Quantity::Displacement,  Quantity::MomentumThickness,
-    Quantity::ShapeFactor,  Quantity::Eta99,        Quantity::EtaInf,        Quantity::SkinFriction,
-    Quantity::Nusselt,      Quantity::DisplacementX, Quantity::MomentumX,    Quantity::Thickness99X};
+    Quantity::WallShear,   Quantity::WallGradient,  Quantity::Displacement, Quantity::MomentumThickness,
+    Quantity::ShapeFactor, Quantity::Eta99,         Quantity::EtaInf,       Quantity::SkinFriction,
+    Quantity::Nusselt,     Quantity::DisplacementX, Quantity::MomentumX,    Quantity::Thickness99X};
 
 // The quantity's name as a table shows it: "f''(0)", "δ*", "Cf·√Re_x" ...
 std::string_view quantityName(Quantity q);

@@ -11,8 +11,8 @@ namespace cuneola {
 
 // One march of a search.
 struct TrialRecord {
-    double guess = 0.0; // the wall value marched: f''(0) or g'(0)
-    double outer = 0.0; // f' or g where the march ended; meaningless unless finished
+    double guess = 0.0;   // the wall value marched: f''(0) or g'(0)
+    double outer = 0.0;   // f' or g where the march ended; meaningless unless finished
     bool finished = true; // false: the march left the double range
 };
 
@@ -22,7 +22,7 @@ struct TrialRecord {
 // log row from row 1 on.
 struct SearchRecord {
     MarchMode mode = MarchMode::Momentum;
-    FormValues form;        // the form values the run set: xMax, yMin, h, Beta, Pr ...
+    FormValues form; // the form values the run set: xMax, yMin, h, Beta, Pr ...
     double Eps = 0.0;
     double MaxIter = 0.0;
     double wallShear = 0.0; // the f''(0) the energy search marched with

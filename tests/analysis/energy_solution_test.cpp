@@ -74,7 +74,8 @@ TEST(FarTail, LeavingItOutAtSmallPrandtlIsFarOff)
 
 TEST(ScaledErfc, ContinuousWhereTheSeriesTakesOver)
 {
-    for (double x : {0.0, 0.5, 3.0, 10.0, 25.9}) EXPECT_NEAR(scaledErfc(x), std::exp(x * x) * std::erfc(x), 1e-13 * scaledErfc(x));
+    for (double x : {0.0, 0.5, 3.0, 10.0, 25.9})
+        EXPECT_NEAR(scaledErfc(x), std::exp(x * x) * std::erfc(x), 1e-13 * scaledErfc(x));
     EXPECT_NEAR(scaledErfc(26.0) / scaledErfc(std::nextafter(26.0, 0.0)), 1.0, 1e-12);
     EXPECT_NEAR(scaledErfc(1e4) * 1e4 * std::sqrt(std::numbers::pi), 1.0, 1e-8);
 }

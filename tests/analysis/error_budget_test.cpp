@@ -57,14 +57,14 @@ ClassicResult roughShearSearch()
     return r;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Classic, Budget,
-    ::testing::Values(BudgetCase{"DefaultSearch", momentumResult(0.47), "ε = 0.01"},
-                      BudgetCase{"CoarseStep", momentumResult(0.4696, 0.2), "Δη = 0.2"},
-                      BudgetCase{"CloseFarField", momentumResult(0.4696, 0.01, 5.0), "η max = 5"},
-                      BudgetCase{"EnergyAtSmallPrandtl", energyResult(0.01, 0.469599988361, 0.1116), "η max = 10"},
-                      BudgetCase{"EnergyWithARoughWallShear", roughShearSearch(), "f''(0) = 0.3"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Classic, Budget,
+                         ::testing::Values(BudgetCase{"DefaultSearch", momentumResult(0.47), "ε = 0.01"},
+                                           BudgetCase{"CoarseStep", momentumResult(0.4696, 0.2), "Δη = 0.2"},
+                                           BudgetCase{"CloseFarField", momentumResult(0.4696, 0.01, 5.0), "η max = 5"},
+                                           BudgetCase{"EnergyAtSmallPrandtl",
+                                                      energyResult(0.01, 0.469599988361, 0.1116), "η max = 10"},
+                                           BudgetCase{"EnergyWithARoughWallShear", roughShearSearch(), "f''(0) = 0.3"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Budget, PartsMeanWhatTheySay)
 {

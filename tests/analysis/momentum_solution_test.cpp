@@ -115,13 +115,14 @@ TEST_P(EveryBranch, ReversedFlowBranchHasBackflowAtTheWall)
     EXPECT_NEAR(p.fp.back(), 1.0, 1e-8);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    AcrossTheRange, EveryBranch,
-    ::testing::Values(BranchCase{2.4, Branch::Attached}, BranchCase{4.0, Branch::Attached},
-                      BranchCase{1.0, Branch::Attached}, BranchCase{0.0, Branch::Attached},
-                      BranchCase{-0.1, Branch::Attached}, BranchCase{-0.198, Branch::Attached},
-                      BranchCase{-0.198, Branch::ReversedFlow}, BranchCase{-0.1, Branch::ReversedFlow},
-                      BranchCase{-0.01, Branch::ReversedFlow}, BranchCase{-0.0005, Branch::ReversedFlow}));
+INSTANTIATE_TEST_SUITE_P(AcrossTheRange, EveryBranch,
+                         ::testing::Values(BranchCase{2.4, Branch::Attached}, BranchCase{4.0, Branch::Attached},
+                                           BranchCase{1.0, Branch::Attached}, BranchCase{0.0, Branch::Attached},
+                                           BranchCase{-0.1, Branch::Attached}, BranchCase{-0.198, Branch::Attached},
+                                           BranchCase{-0.198, Branch::ReversedFlow},
+                                           BranchCase{-0.1, Branch::ReversedFlow},
+                                           BranchCase{-0.01, Branch::ReversedFlow},
+                                           BranchCase{-0.0005, Branch::ReversedFlow}));
 
 TEST(ReversedFlow, KnownValueOfTheLowerBranch)
 {
