@@ -74,7 +74,7 @@ SearchResult runSearch(MarchMode mode, FormValues& form, PlotSurface& plot, Sear
 
     if (const auto refusal = refusalFor(read.read(), {xMax, yMax, yMin, h, MaxIter})) {
         host.showWarning(*refusal);
-        return {SearchOutcome::Refused, 0};
+        return {SearchOutcome::Refused, 0, {}};
     }
 
     form.Mode = mode;
@@ -94,13 +94,22 @@ SearchResult runSearch(MarchMode mode, FormValues& form, PlotSurface& plot, Sear
     const double F1_0w = 0.0;
     double F0_1s_Itr = 0.0;
     double F1_0s_Itr = 0.0;
-    SearchResult result{SearchOutcome::NotConverged, 0};
+    SearchResult result{SearchOutcome::NotConverged, 0, {}};
+    SearchRecord& record = result.record;
+    record.mode = mode;
+    record.form = form;
+    record.Eps = Eps;
+    record.MaxIter = MaxIter;
+    record.wallShear = wallCurvature;
+    // Reserved once for the most marches a run can make, so no trial allocates.
+    record.trials.reserve(static_cast<std::size_t>(MaxIter > 0.0 ? std::floor(MaxIter) : 0.0) + 2);
 
     // One trial; false when the march left the double range (already reported).
     auto marchOnce = [&](double& Outer) {
         ++result.marches;
         const MarchOutcome m = energy ? RK4G(form, plot, F0_0w, F0_1w, wallCurvature, F0_1s_Itr, F1_0w, Guess, F1_0s_Itr)
                                       : RK4G(form, plot, F0_0w, F0_1w, Guess, F0_1s_Itr, F1_0w, 0.0, F1_0s_Itr);
+        record.trials.push_back({Guess, m.finished ? (energy ? F1_0s_Itr : F0_1s_Itr) : 0.0, m.finished});
         if (!m.finished) {
             host.showWarning("The " + std::string(kind.name) + " search stopped: with the trial " +
                              std::string(kind.unknown) + " = " + shortNumber(Guess) +
@@ -164,6 +173,8 @@ SearchResult runSearch(MarchMode mode, FormValues& form, PlotSurface& plot, Sear
 
     host.writeNumber(kind.guessBox, Guess);
     host.writeNumber(kind.stepBox, std::fabs(Step));
+    record.writtenGuess = Guess;
+    record.writtenStep = std::fabs(Step);
     return result;
 }
 

@@ -311,7 +311,7 @@ void Form_Main::calculate(MarchMode mode)
             m_lastResult = cuneola::runSearch(mode, m_form, *m_picture, *m_host);
         } catch (const std::bad_alloc&) {
             // The log of a very long search is the only thing that grows.
-            m_lastResult = {cuneola::SearchOutcome::Fault, 0};
+            m_lastResult = {cuneola::SearchOutcome::Fault, 0, {}};
             m_host->showWarning("The calculation stopped because the computer ran out of memory for the "
                                 "iteration log. Enter a smaller MaxIter.");
         }
