@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+// Axis ranges with round tick marks for the Explore window's charts.
+#pragma once
+
+class QLogValueAxis;
+class QValueAxis;
+
+namespace cuneola::ui {
+
+// A step of 1, 2, 2.5 or 5 times a power of ten that cuts `span` into about `ticks` parts.
+double niceStep(double span, int ticks = 6);
+
+// The axis runs from `low` to `high` exactly, with ticks at whole multiples of a nice step.
+void setRoundTicks(QValueAxis* axis, double low, double high);
+
+// A log axis over whole decades around [low, high] (both above 0), every decade labelled.
+void setDecades(QLogValueAxis* axis, double low, double high);
+
+} // namespace cuneola::ui
