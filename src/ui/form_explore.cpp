@@ -11,6 +11,7 @@
 #include "ui_fonts.h"
 
 #include <QLabel>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -42,6 +43,7 @@ Form_Explore::Form_Explore(MainBoxReader readMainBox) : QWidget(nullptr, Qt::Win
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("Tabs_Explore"));
     m_tabs->setAccessibleName(tr("Explore views"));
+    m_tabs->tabBar()->setAccessibleName(tr("Choice of view"));
     m_tabs->addTab(m_solution, tr("&Solution"));
     m_tabs->addTab(m_shooting, tr("S&hooting"));
     m_tabs->addTab(m_separation, tr("Se&paration"));
