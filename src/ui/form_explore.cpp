@@ -83,6 +83,12 @@ void Form_Explore::showEvent(QShowEvent* event)
     m_shooting->showPending();
 }
 
+void Form_Explore::hideEvent(QHideEvent* event)
+{
+    m_shooting->suspend();
+    QWidget::hideEvent(event);
+}
+
 void Form_Explore::solve(const ExploreInput& input, const QString& note)
 {
     QStringList messages;

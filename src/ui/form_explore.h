@@ -49,6 +49,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void solve(const ExploreInput& input, const QString& note);

@@ -28,6 +28,9 @@ using cuneola::ui::significantText;
 
 namespace {
 
+// Trials numbered at each end of a long search.
+constexpr std::size_t kNumberedEnds = 20;
+
 QString unknownOf(MarchMode mode) { return mode == MarchMode::Energy ? QStringLiteral("g'(0)") : QStringLiteral("f''(0)"); }
 QString outerOf(MarchMode mode) { return mode == MarchMode::Energy ? QStringLiteral("g(η max)") : QStringLiteral("f'(η max)"); }
 
@@ -138,6 +141,15 @@ void ShootingTab::showSearch(const cuneola::SearchRecord& record)
     if (window()->isVisible()) showPending();
 }
 
+void ShootingTab::suspend()
+{
+    // A map of long marches may take a minute: a hidden window does not compute it.
+    if (!m_job->isRunning() || !m_computing) return;
+    m_job->cancel();
+    if (!m_pending) m_pending = std::move(m_computing);
+    m_computing.reset();
+}
+
 void ShootingTab::showPending()
 {
     if (!m_pending) return;
@@ -164,6 +176,7 @@ void ShootingTab::showPending()
                      outerOf(record.mode), unknownOf(record.mode));
     m_setting->setText(text);
     setNote(tr("Computing the map …"));
+    m_computing = record;
     m_job->start([record](const BackgroundJob::Control& control) { return analyseSearch(record, control); },
                  [this](const ShootingAnalysis& analysis) { deliver(analysis); });
 }
@@ -189,6 +202,7 @@ void ShootingTab::clearChart()
 
 void ShootingTab::deliver(const ShootingAnalysis& analysis)
 {
+    m_computing.reset();
     drawMap(analysis);
     showBudget(analysis);
 }
@@ -240,24 +254,29 @@ void ShootingTab::drawMap(const ShootingAnalysis& a)
         m_curve << curve;
     }
     // Samples without an outer value sit on the edges: cut off below, overflowed above.
+    QList<QPointF> cutOffs, overflows, roots, trials;
     for (const ClassicTrial& t : map.samples) {
-        if (t.end == TrialEnd::CutOff) m_cutOff->append(t.trial, low);
-        if (t.end == TrialEnd::Overflow) m_overflow->append(t.trial, high);
+        if (t.end == TrialEnd::CutOff) cutOffs.append(QPointF(t.trial, low));
+        if (t.end == TrialEnd::Overflow) overflows.append(QPointF(t.trial, high));
     }
-    m_target->replace({QPointF(map.from, 1.0), QPointF(map.to, 1.0)});
-    for (double root : map.roots) m_roots->append(root, 1.0);
+    for (double root : map.roots) roots.append(QPointF(root, 1.0));
 
+    // A search of thousands of rounds: its first and last trials carry their numbers.
+    const std::size_t count = a.record.trials.size();
+    const auto numbered = [count](std::size_t k) { return count <= 2 * kNumberedEnds || k < kNumberedEnds || k >= count - kNumberedEnds; };
     QList<PointLabels::Label> numbers;
-    for (std::size_t k = 0; k < a.record.trials.size(); ++k) {
+    for (std::size_t k = 0; k < count; ++k) {
         const cuneola::TrialRecord& t = a.record.trials[k];
         if (!std::isfinite(t.guess)) continue;
         const QPointF at(t.guess, t.finished ? t.outer : high);
-        if (t.finished)
-            m_trials->append(at);
-        else
-            m_overflow->append(at);
-        numbers.append(PointLabels::Label{at, QString::number(k)});
+        (t.finished ? trials : overflows).append(at);
+        if (numbered(k)) numbers.append(PointLabels::Label{at, QString::number(k)});
     }
+    m_cutOff->replace(cutOffs);
+    m_overflow->replace(overflows);
+    m_roots->replace(roots);
+    m_trials->replace(trials);
+    m_target->replace({QPointF(map.from, 1.0), QPointF(map.to, 1.0)});
     cuneola::ui::setRoundTicks(m_trialAxis, map.from, map.to);
     cuneola::ui::setRoundTicks(m_outerAxis, low, high);
     m_trialNumbers->setLabels(numbers);
@@ -269,6 +288,8 @@ void ShootingTab::drawMap(const ShootingAnalysis& a)
                      .arg(significantText(a.setting.yMin, 7));
     if (overflow > 0) notes << tr("%n trial value(s) left the range of numbers the computer can hold.", nullptr, overflow);
     if (map.roots.empty()) notes << tr("The march's outer value does not reach 1 in this range.");
+    if (count > 2 * kNumberedEnds)
+        notes << tr("Of its %1 trials the first and the last %2 carry their numbers.").arg(count).arg(kNumberedEnds);
     setNote(notes.join(QLatin1Char(' ')));
 }
 

@@ -29,6 +29,8 @@ public:
     // the window shows again (see showPending).
     void showSearch(const cuneola::SearchRecord& record);
     void showPending();
+    // Stops a computation while the window is hidden; it starts again with showPending.
+    void suspend();
     bool isBusy() const;
 
     ChartView* chartView() const { return m_view; }
@@ -63,6 +65,7 @@ private:
     BackgroundJob* m_job;
 
     std::optional<cuneola::SearchRecord> m_pending;
+    std::optional<cuneola::SearchRecord> m_computing;
     QList<QPointF> m_reached; // for the read-out
     cuneola::MarchMode m_mode = cuneola::MarchMode::Momentum;
 };

@@ -36,6 +36,8 @@ private slots:
     void budgetSplitsTheError_data();
     void budgetSplitsTheError();
     void hiddenWindowComputesWhenShownAgain();
+    void hidingStopsALongMapUntilShownAgain();
+    void longSearchNumbersItsFirstAndLastTrials();
 };
 
 void ExploreShootingTest::beforeAnySearchSaysHowToGetOne()
@@ -169,6 +171,35 @@ void ExploreShootingTest::hiddenWindowComputesWhenShownAgain()
     s.open();
     WAIT_UNTIL_IDLE(*s.explore);
     QCOMPARE(seriesOf(*s.explore, "Chart_Shooting", "trials")->count(), 8);
+}
+
+void ExploreShootingTest::hidingStopsALongMapUntilShownAgain()
+{
+    ExploreSession s;
+    s.open();
+    WAIT_UNTIL_IDLE(*s.explore);
+    // A million steps a march: the map of 240 marches takes seconds.
+    s.setText("Text_h", "0.00001");
+    s.setText("Text_MaxIter", "3");
+    s.click("Command1");
+    QVERIFY(s.explore->shootingTab()->isBusy());
+    s.explore->close();
+    QVERIFY(!s.explore->shootingTab()->isBusy());
+    s.open();
+    QVERIFY(s.explore->shootingTab()->isBusy()); // the same search again, from the start
+}
+
+void ExploreShootingTest::longSearchNumbersItsFirstAndLastTrials()
+{
+    ExploreSession s;
+    s.open();
+    s.setText("Text_dF0_2w", "0.0001"); // creeps up from 0.1 and never gets there
+    s.setText("Text_MaxIter", "150");
+    s.click("Command1");
+    WAIT_UNTIL_IDLE(*s.explore);
+    QCOMPARE(seriesOf(*s.explore, "Chart_Shooting", "trials")->count(), 151);
+    QVERIFY2(labelText(*s.explore, "Lbl_ShootingNote").contains("Of its 151 trials the first and the last 20"),
+             qPrintable(labelText(*s.explore, "Lbl_ShootingNote")));
 }
 
 QTEST_MAIN(ExploreShootingTest)
