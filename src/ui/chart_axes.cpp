@@ -27,9 +27,14 @@ void setRoundTicks(QValueAxis* axis, double low, double high)
         const double room = low != 0.0 ? std::fabs(low) * 0.1 : 0.5;
         low -= room, high += room;
     }
+    const double step = niceStep(high - low);
+    // Each change lays the chart out again: skip what is already so.
+    if (axis->tickType() == QValueAxis::TicksDynamic && axis->tickInterval() == step && axis->min() == low &&
+        axis->max() == high)
+        return;
     axis->setTickType(QValueAxis::TicksDynamic);
     axis->setTickAnchor(0.0);
-    axis->setTickInterval(niceStep(high - low));
+    axis->setTickInterval(step);
     axis->setRange(low, high);
 }
 
@@ -40,6 +45,7 @@ void setDecades(QLogValueAxis* axis, double low, double high)
     const double from = std::pow(10.0, std::floor(std::log10(low) + 1e-9)) * (1.0 - 1e-9);
     double to = std::pow(10.0, std::ceil(std::log10(high) - 1e-9)) * (1.0 + 1e-9);
     if (!(to > from * 1.5)) to = from * 10.0 * (1.0 + 1e-9);
+    if (axis->min() == from && axis->max() == to) return;
     axis->setRange(from, to);
 }
 

@@ -18,6 +18,11 @@
 using cuneola::InputBox;
 using namespace cuneola::analysis;
 
+namespace {
+// Shorter than a student notices, longer than the steps of a dragged slider.
+constexpr int kFamilyDelayMs = 100;
+} // namespace
+
 Form_Explore::Form_Explore(MainBoxReader readMainBox) : QWidget(nullptr, Qt::Window), m_readMainBox(std::move(readMainBox))
 {
     cuneola::ui::installFontFallbacks();
@@ -55,6 +60,11 @@ Form_Explore::Form_Explore(MainBoxReader readMainBox) : QWidget(nullptr, Qt::Win
     layout->addWidget(m_tabs, 1);
     resize(1040, 700);
 
+    m_familyDelay.setSingleShot(true);
+    m_familyDelay.setInterval(kFamilyDelayMs);
+    connect(&m_familyDelay, &QTimer::timeout, this, [this] {
+        if (m_familyKey) m_heat->computeFamily(m_familyKey->first, m_familyKey->second);
+    });
     connect(m_inputs, &ExploreInputs::changed, this, &Form_Explore::solve);
     connect(m_inputs, &ExploreInputs::takeRequested, this, &Form_Explore::takeFromMain);
     connect(m_separation, &SeparationTab::pointChosen, m_inputs, &ExploreInputs::choose);
@@ -68,7 +78,10 @@ Form_Explore::~Form_Explore() = default;
 
 QString Form_Explore::message() const { return m_message->text(); }
 
-bool Form_Explore::isBusy() const { return m_shooting->isBusy() || m_separation->isBusy() || m_heat->isBusy(); }
+bool Form_Explore::isBusy() const
+{
+    return m_shooting->isBusy() || m_separation->isBusy() || m_heat->isBusy() || m_familyDelay.isActive();
+}
 
 void Form_Explore::takeFromMain()
 {
@@ -100,6 +113,7 @@ void Form_Explore::solve(const ExploreInput& input, const QString& note)
         m_solution->showNoSolution(reason);
         m_separation->setCurrent(std::nullopt);
         m_heat->setCurrent(input.Pr, std::nullopt);
+        m_familyDelay.stop();
         m_heat->showNoFamily(reason);
         m_familyKey.reset();
     } else {
@@ -112,9 +126,12 @@ void Form_Explore::solve(const ExploreInput& input, const QString& note)
         const std::pair key{input.beta, input.branch};
         if (m_familyKey != key) {
             m_familyKey = key;
-            m_heat->computeFamily(input.beta, input.branch);
+            m_heat->awaitFamily();
+            m_familyDelay.start();
         }
     }
-    m_message->setText(messages.join(QLatin1Char(' ')));
+    // A wrapped label lays its text out anew on every setText.
+    const QString message = messages.join(QLatin1Char(' '));
+    if (message != m_message->text()) m_message->setText(message);
     m_message->setVisible(!messages.isEmpty());
 }

@@ -6,6 +6,7 @@
 #include "search_host.h"
 #include "search_record.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -62,6 +63,9 @@ private:
     ShootingTab* m_shooting;
     SeparationTab* m_separation;
     HeatTransferTab* m_heat;
-    // The β and branch of the Pr family shown or being computed.
+    // The β and branch of the Pr family shown, being computed or about to be.
     std::optional<std::pair<double, cuneola::analysis::Branch>> m_familyKey;
+    // Starts the Pr family once β has stood still for a moment, so that a dragged
+    // slider does not start and cancel one family per step.
+    QTimer m_familyDelay;
 };

@@ -111,11 +111,17 @@ bool HeatTransferTab::isBusy() const { return m_job->isRunning(); }
 
 QString HeatTransferTab::fitText() const { return m_fit->text(); }
 
-void HeatTransferTab::computeFamily(double beta, Branch branch)
+void HeatTransferTab::awaitFamily()
 {
     // The curves of another β must not stay while this one is computed.
+    m_job->cancel();
     clearCurves();
     m_note->setText(tr("Computing g'(0) for Pr from 0.001 to 1000 …"));
+}
+
+void HeatTransferTab::computeFamily(double beta, Branch branch)
+{
+    awaitFamily();
     m_job->start([beta, branch](const BackgroundJob::Control& control) {
         return prandtlFamily(beta, branch, kFamilyPoints, control);
     },

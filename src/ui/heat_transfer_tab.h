@@ -22,6 +22,8 @@ class HeatTransferTab : public QWidget {
 public:
     explicit HeatTransferTab(QWidget* parent = nullptr);
 
+    // Drops the family shown or being computed: a new one will come.
+    void awaitFamily();
     // Computes the Pr family for this β and branch, cancelling one still running.
     void computeFamily(double beta, cuneola::analysis::Branch branch);
     // No family: there is no momentum solution, for the reason given.

@@ -31,7 +31,10 @@ using cuneola::ui::significantText;
 
 namespace {
 
-constexpr int kCurvePoints = 300;
+// Points per curve: over the momentum layer, and as many again beyond it when the
+// thermal layer reaches much further out.
+constexpr int kCurvePoints = 200;
+constexpr int kOuterCurvePoints = 120;
 // Far enough to find the edges of the thickest thermal layer (Pr = 0.001: g = 0.99 at η ≈ 82).
 constexpr double kSurveyEnd = 150.0;
 constexpr int kSurveyPoints = 751;
@@ -48,15 +51,41 @@ double edgeOf(const std::vector<double>& eta, const std::vector<double>& values)
 
 // Room for the momentum layer (1.6 of its thickness) and for the thermal layer, which at
 // small Pr is many times thicker.
-double etaEndFor(const SimilaritySolution& s)
+struct CurveRange {
+    double momentumEnd;
+    double end;
+};
+
+CurveRange rangeFor(const SimilaritySolution& s)
 {
     const Profiles survey = cuneola::analysis::sampleProfiles(s, kSurveyEnd, kSurveyPoints);
-    double end = std::max(kMinEtaEnd, 1.6 * edgeOf(survey.eta, survey.fp));
+    const double momentumEnd = std::min(std::max(kMinEtaEnd, 1.6 * edgeOf(survey.eta, survey.fp)), kMaxEtaEnd);
+    double end = momentumEnd;
     if (!survey.g.empty()) end = std::max(end, 1.25 * edgeOf(survey.eta, survey.g));
     end = std::min(end, kMaxEtaEnd);
     // A round number at the axis' end.
     const double unit = end <= 10.0 ? 1.0 : end <= 40.0 ? 5.0 : 10.0;
-    return std::ceil(end / unit) * unit;
+    return {momentumEnd, std::ceil(end / unit) * unit};
+}
+
+// Evenly spaced over the momentum layer; beyond it, where only g still changes, coarser.
+Profiles curvesFor(const SimilaritySolution& s, const CurveRange& range)
+{
+    if (range.end <= 1.5 * range.momentumEnd) return cuneola::analysis::sampleProfiles(s, range.end, kCurvePoints);
+    Profiles p = cuneola::analysis::sampleProfiles(s, range.momentumEnd, kCurvePoints);
+    const Profiles outer = cuneola::analysis::sampleProfiles(s, range.end, kOuterCurvePoints);
+    for (std::size_t i = 0; i < outer.eta.size(); ++i) {
+        if (!(outer.eta[i] > range.momentumEnd)) continue;
+        p.eta.push_back(outer.eta[i]);
+        p.f.push_back(outer.f[i]);
+        p.fp.push_back(outer.fp[i]);
+        p.fpp.push_back(outer.fpp[i]);
+        if (!outer.g.empty()) {
+            p.g.push_back(outer.g[i]);
+            p.gp.push_back(outer.gp[i]);
+        }
+    }
+    return p;
 }
 
 double interpolate(const std::vector<double>& eta, const std::vector<double>& values, double at)
@@ -64,8 +93,7 @@ double interpolate(const std::vector<double>& eta, const std::vector<double>& va
     if (values.empty() || eta.size() != values.size()) return std::nan("");
     if (at <= eta.front()) return values.front();
     if (at >= eta.back()) return values.back();
-    const double spacing = (eta.back() - eta.front()) / static_cast<double>(eta.size() - 1);
-    const auto i = std::min(static_cast<std::size_t>((at - eta.front()) / spacing), eta.size() - 2);
+    const auto i = static_cast<std::size_t>(std::upper_bound(eta.begin(), eta.end(), at) - eta.begin()) - 1;
     const double t = (at - eta[i]) / (eta[i + 1] - eta[i]);
     return values[i] + t * (values[i + 1] - values[i]);
 }
@@ -115,7 +143,8 @@ SolutionTab::SolutionTab(QWidget* parent) : QWidget(parent)
     m_table->setModel(m_results);
     m_table->setAccessibleName(tr("Table of results"));
     m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Columns sized once to typical contents: sizing them to every new value would
+    // lay out all the cells' text on each move of a slider.
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -212,14 +241,35 @@ QLineSeries* SolutionTab::addCurve(const QString& name, const QColor& colour, Qt
 
 void SolutionTab::showSolution(const SimilaritySolution& solution)
 {
-    m_hasSolution = true;
+    m_solution = solution;
     m_beta = solution.momentum.beta;
     m_Pr = solution.Pr;
     m_message->hide();
     m_message->clear();
+    m_results->setSolution(solution);
+    if (!m_columnsSized) {
+        m_table->resizeColumnsToContents();
+        m_columnsSized = true;
+    }
+    m_pin->setEnabled(true);
+    showNotes();
+    // Curves nobody sees are drawn when they come into view.
+    m_curvesStale = true;
+    if (isVisible()) drawCurves();
+}
 
-    const double end = etaEndFor(solution);
-    m_profiles = cuneola::analysis::sampleProfiles(solution, end, kCurvePoints);
+void SolutionTab::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    drawCurves();
+}
+
+void SolutionTab::drawCurves()
+{
+    if (!m_curvesStale || !m_solution) return;
+    m_curvesStale = false;
+    const CurveRange range = rangeFor(*m_solution);
+    m_profiles = curvesFor(*m_solution, range);
     const Profiles& p = m_profiles;
     const std::vector<double>* values[] = {&p.f, &p.fp, &p.fpp, &p.g, &p.gp};
     // f grows without bound and leaves through the top, as in the main window's plot.
@@ -229,16 +279,14 @@ void SolutionTab::showSolution(const SimilaritySolution& solution)
         if (c == 0) continue;
         for (double v : *values[c]) low = std::min(low, v), high = std::max(high, v);
     }
-    cuneola::ui::setRoundTicks(m_etaAxis, 0.0, end);
+    cuneola::ui::setRoundTicks(m_etaAxis, 0.0, range.end);
     cuneola::ui::setRoundTicks(m_valueAxis, low - 0.04 * (high - low), high + 0.08 * (high - low));
-    m_results->setSolution(solution);
-    m_pin->setEnabled(true);
-    showNotes();
 }
 
 void SolutionTab::showNoSolution(const QString& reason)
 {
-    m_hasSolution = false;
+    m_solution.reset();
+    m_curvesStale = false;
     m_profiles = {};
     m_message->setText(reason);
     m_message->show();
@@ -251,13 +299,14 @@ void SolutionTab::showNoSolution(const QString& reason)
 void SolutionTab::showNotes()
 {
     const QStringList notes = m_results->notes();
-    m_notes->setText(notes.join(QLatin1Char('\n')));
+    const QString text = notes.join(QLatin1Char('\n'));
+    if (text != m_notes->text()) m_notes->setText(text);
     m_notes->setVisible(!notes.isEmpty());
 }
 
 QString SolutionTab::readout(double eta) const
 {
-    if (!m_hasSolution || m_profiles.eta.empty()) return {};
+    if (!m_solution || m_profiles.eta.empty()) return {};
     const Profiles& p = m_profiles;
     QString text = QStringLiteral("η = %1").arg(significantText(eta, 4));
     const std::pair<const char*, const std::vector<double>*> curves[] = {
@@ -270,7 +319,8 @@ QString SolutionTab::readout(double eta) const
 
 void SolutionTab::pin()
 {
-    if (!m_hasSolution) return;
+    if (!m_solution) return;
+    drawCurves(); // what is pinned is the current solution, even when it was not in view
     if (static_cast<int>(m_pins.size()) == kMaxPins) {
         for (QLineSeries* s : m_pins.front().series) {
             m_chart->removeSeries(s);

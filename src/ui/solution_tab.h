@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 class ChartView;
@@ -39,6 +40,9 @@ public slots:
     void clearPins();
     void copyResults();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     struct Pin {
         QString name;
@@ -46,6 +50,7 @@ private:
     };
 
     void buildChart();
+    void drawCurves();
     QLineSeries* addCurve(const QString& name, const QColor& colour, Qt::PenStyle style);
     QString readout(double eta) const;
     void showNotes();
@@ -64,7 +69,9 @@ private:
     ResultsTableModel* m_results;
     QLabel* m_notes;
 
-    bool m_hasSolution = false;
+    std::optional<cuneola::analysis::SimilaritySolution> m_solution;
+    bool m_curvesStale = false;
+    bool m_columnsSized = false;
     double m_beta = 0.0, m_Pr = 0.0;
     cuneola::analysis::Profiles m_profiles;
 };

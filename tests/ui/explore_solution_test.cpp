@@ -47,6 +47,9 @@ private slots:
     void copyPutsTheWholeTableOnTheClipboard();
     void numbersIgnoreTheLocale();
     void readoutFollowsTheMouse();
+    void thickThermalLayerWidensThePlot_data();
+    void thickThermalLayerWidensThePlot();
+    void curvesOutOfViewCatchUpWhenShown();
 };
 
 void ExploreSolutionTest::tableHasTheTextbookRowsAndColumns()
@@ -329,6 +332,48 @@ void ExploreSolutionTest::readoutFollowsTheMouse()
     QVERIFY2(text.startsWith("η = 2") && text.contains("f' = 0.8167") && text.contains("g' ="), qPrintable(text));
     view->showReadoutAt(chart->plotArea().topLeft() - QPointF(5, 5));
     QVERIFY(view->readoutText().isEmpty());
+}
+
+void ExploreSolutionTest::thickThermalLayerWidensThePlot_data()
+{
+    QTest::addColumn<double>("Pr");
+    QTest::addColumn<double>("atLeast"); // where g reaches 0.99, roughly
+    QTest::newRow("air") << 0.7 << 4.0;
+    QTest::newRow("liquid metal") << 0.01 << 26.0;
+    QTest::newRow("smallest Pr") << 0.001 << 82.0;
+}
+
+void ExploreSolutionTest::thickThermalLayerWidensThePlot()
+{
+    QFETCH(double, Pr);
+    QFETCH(double, atLeast);
+    ExploreSession s;
+    s.open();
+    s.Pr()->setValue(Pr);
+    const QList<QPointF> g = seriesOf(*s.explore, "Chart_Solution", "g")->points();
+    QVERIFY2(g.last().x() >= atLeast && g.last().y() > 0.99, qPrintable(QString::number(g.last().x())));
+    // However wide, the wall region where f'' changes keeps a fine resolution.
+    const QList<QPointF> fpp = seriesOf(*s.explore, "Chart_Solution", "f''")->points();
+    QVERIFY(std::count_if(fpp.begin(), fpp.end(), [](const QPointF& p) { return p.x() <= 4.0; }) >= 100);
+    QVERIFY(std::is_sorted(fpp.begin(), fpp.end(), [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); }));
+}
+
+void ExploreSolutionTest::curvesOutOfViewCatchUpWhenShown()
+{
+    ExploreSession s;
+    s.open();
+    s.showTab("Tab_Separation");
+    s.beta()->setValue(1.0);
+    s.showTab("Tab_Solution");
+    const QList<QPointF> fpp = seriesOf(*s.explore, "Chart_Solution", "f''")->points();
+    QVERIFY(std::fabs(fpp.first().y() - 1.232587657) < 1e-8);
+
+    // A pin taken while the curves are out of view pins the current solution as well.
+    s.showTab("Tab_HeatTransfer");
+    s.beta()->setValue(0.5);
+    s.explore->solutionTab()->pin();
+    s.showTab("Tab_Solution");
+    QCOMPARE(s.explore->solutionTab()->pinNames(), QStringList{"β = 0.5, Pr = 1"});
 }
 
 QTEST_MAIN(ExploreSolutionTest)
