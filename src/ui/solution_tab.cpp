@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QChart>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -143,9 +144,14 @@ SolutionTab::SolutionTab(QWidget* parent) : QWidget(parent)
     m_table->setModel(m_results);
     m_table->setAccessibleName(tr("Table of results"));
     m_table->verticalHeader()->hide();
-    // Columns sized once to typical contents: sizing them to every new value would
-    // lay out all the cells' text on each move of a slider.
+    // Columns sized once for the widest texts they take: sizing them to every new value
+    // would lay out all the cells' text on each move of a slider.
+    m_table->setWordWrap(false);
     m_table->horizontalHeader()->setStretchLastSection(true);
+    const QFontMetrics metrics(m_table->font());
+    const char* widest[] = {"δ99/x·√Re_x", "-0.0000000000", "0.0000000000", "+0.000000"};
+    for (int column = 0; column < 4; ++column)
+        m_table->setColumnWidth(column, metrics.horizontalAdvance(QString::fromUtf8(widest[column])) + 16);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     // Tab leaves the table instead of walking its cells.
@@ -247,10 +253,6 @@ void SolutionTab::showSolution(const SimilaritySolution& solution)
     m_message->hide();
     m_message->clear();
     m_results->setSolution(solution);
-    if (!m_columnsSized) {
-        m_table->resizeColumnsToContents();
-        m_columnsSized = true;
-    }
     m_pin->setEnabled(true);
     showNotes();
     // Curves nobody sees are drawn when they come into view.

@@ -71,7 +71,6 @@ private:
 
     std::optional<cuneola::analysis::SimilaritySolution> m_solution;
     bool m_curvesStale = false;
-    bool m_columnsSized = false;
     double m_beta = 0.0, m_Pr = 0.0;
     cuneola::analysis::Profiles m_profiles;
 };
