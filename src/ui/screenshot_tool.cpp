@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPixmap>
@@ -80,6 +81,10 @@ int main(int argc, char* argv[])
     Form_Explore* explore = window.exploreWindow();
     explore->move(0, 0);
     settle(500);
+    // The stagnation point in air beside the pinned flat plate.
+    explore->findChild<QPushButton*>(QStringLiteral("Command_Pin"))->click();
+    explore->findChild<QDoubleSpinBox*>(QStringLiteral("Spin_Beta"))->setValue(1.0);
+    explore->findChild<QDoubleSpinBox*>(QStringLiteral("Spin_Pr"))->setValue(0.7);
     QElapsedTimer waited;
     waited.start();
     while (explore->isBusy() && waited.elapsed() < 20000) settle(50);
