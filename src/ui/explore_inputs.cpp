@@ -100,7 +100,7 @@ ExploreInputs::ExploreInputs(QWidget* parent) : QWidget(parent)
     m_branch->setAccessibleName(tr("Solution branch"));
     m_branch->setToolTip(tr("Between β_s and 0 the Falkner-Skan equation has a second solution whose flow "
                             "runs backwards near the wall (f''(0) < 0)."));
-    m_take = new QPushButton(tr("Take β and Pr from the main window"), this);
+    m_take = new QPushButton(tr("&Take β and Pr from the main window"), this);
     m_take->setObjectName(QStringLiteral("Command_TakeFromMain"));
     m_take->setAccessibleName(tr("Take beta and Pr from the main window"));
     m_take->setToolTip(tr("Set β and Pr to the numbers in the main window's boxes."));
@@ -108,7 +108,7 @@ ExploreInputs::ExploreInputs(QWidget* parent) : QWidget(parent)
 
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(caption(this, "Label_Beta", tr("&β ="), m_beta));
+    row->addWidget(caption(this, "Label_Beta", tr("β ="), m_beta));
     row->addWidget(m_beta);
     row->addWidget(m_betaSlider, 1);
     row->addSpacing(12);

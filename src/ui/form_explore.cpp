@@ -49,9 +49,10 @@ Form_Explore::Form_Explore(MainBoxReader readMainBox) : QWidget(nullptr, Qt::Win
     m_tabs->setObjectName(QStringLiteral("Tabs_Explore"));
     m_tabs->setAccessibleName(tr("Explore views"));
     m_tabs->tabBar()->setAccessibleName(tr("Choice of view"));
+    // Alt+S, O, R, H; Alt+P and Alt+B belong to Pr and the branch.
     m_tabs->addTab(m_solution, tr("&Solution"));
-    m_tabs->addTab(m_shooting, tr("S&hooting"));
-    m_tabs->addTab(m_separation, tr("Se&paration"));
+    m_tabs->addTab(m_shooting, tr("Sh&ooting"));
+    m_tabs->addTab(m_separation, tr("Sepa&ration"));
     m_tabs->addTab(m_heat, tr("&Heat transfer"));
 
     auto* layout = new QVBoxLayout(this);

@@ -73,7 +73,7 @@ QVariant ResultsTableModel::data(const QModelIndex& index, int role) const
         default: return {};
         }
     }
-    if (role == Qt::ToolTipRole) {
+    if (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) {
         if (!row.note.isEmpty()) return row.note;
         if (index.column() == PublishedColumn && row.published) return fromView(row.published->source);
         if (index.column() == DifferenceColumn && row.published) return tr("computed value minus published value");
