@@ -2,8 +2,11 @@
 // Axis ranges with round tick marks for the Explore window's charts.
 #include "chart_axes.h"
 
+#include "explore_numbers.h"
+
+#include <QCategoryAxis>
 #include <QLogValueAxis>
-#include <QValueAxis>
+#include <QVariant>
 
 #include <cmath>
 
@@ -19,7 +22,7 @@ double niceStep(double span, int ticks)
     return 10.0 * decade;
 }
 
-void setRoundTicks(QValueAxis* axis, double low, double high)
+void setRoundTicks(QCategoryAxis* axis, double low, double high)
 {
     if (!std::isfinite(low) || !std::isfinite(high)) return;
     if (!(high > low)) {
@@ -29,12 +32,14 @@ void setRoundTicks(QValueAxis* axis, double low, double high)
     }
     const double step = niceStep(high - low);
     // Each change lays the chart out again: skip what is already so.
-    if (axis->tickType() == QValueAxis::TicksDynamic && axis->tickInterval() == step && axis->min() == low &&
-        axis->max() == high)
-        return;
-    axis->setTickType(QValueAxis::TicksDynamic);
-    axis->setTickAnchor(0.0);
-    axis->setTickInterval(step);
+    if (axis->property("roundStep").toDouble() == step && axis->min() == low && axis->max() == high) return;
+    axis->setProperty("roundStep", step);
+
+    for (const QString& label : axis->categoriesLabels()) axis->remove(label);
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const double first = std::ceil(low / step - 1e-9);
+    axis->setStartValue(low - step); // out of view: a boundary draws a grid line
+    for (double k = first; k * step <= high + 1e-9 * step; ++k) axis->append(significantText(k * step, 6), k * step);
     axis->setRange(low, high);
 }
 

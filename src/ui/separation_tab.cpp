@@ -17,7 +17,7 @@
 #include <QLogValueAxis>
 #include <QProgressBar>
 #include <QScatterSeries>
-#include <QValueAxis>
+#include <QCategoryAxis>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -53,7 +53,7 @@ double fractionAlong(const QPointF& a, const QPointF& b, const QPointF& c)
 SeparationTab::SeparationTab(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Tab_Separation"));
-    auto* shearAxis = new QValueAxis;
+    auto* shearAxis = new QCategoryAxis;
     shearAxis->setLabelFormat(QStringLiteral("%g"));
     m_shear = makePlot("Chart_WallShear", tr("Wall shear f double prime of 0 against beta, both branches"),
                        QStringLiteral("f''(0)"), shearAxis);
@@ -91,10 +91,8 @@ SeparationTab::SeparationTab(QWidget* parent) : QWidget(parent)
     layout->addWidget(m_shear.view, 1);
     layout->addWidget(m_shape.view, 1);
     layout->addWidget(m_progress);
-    auto* row = new QHBoxLayout;
-    row->addWidget(m_zoom);
-    row->addWidget(m_note, 1);
-    layout->addLayout(row);
+    layout->addWidget(m_zoom);
+    layout->addWidget(m_note);
     applyRanges();
 }
 
@@ -103,7 +101,7 @@ SeparationTab::Plot SeparationTab::makePlot(const char* name, const QString& spo
 {
     Plot p;
     p.chart = new QChart;
-    p.betaAxis = new QValueAxis(p.chart);
+    p.betaAxis = new QCategoryAxis(p.chart);
     p.betaAxis->setTitleText(QStringLiteral("β"));
     p.betaAxis->setLabelFormat(QStringLiteral("%g"));
     p.valueAxis = valueAxis;
@@ -216,14 +214,14 @@ void SeparationTab::applyRanges()
             cuneola::ui::setDecades(static_cast<QLogValueAxis*>(p->valueAxis), low, high);
         } else {
             const double margin = std::max(0.06 * (high - low), 0.02);
-            cuneola::ui::setRoundTicks(static_cast<QValueAxis*>(p->valueAxis), low - margin, high + margin);
+            cuneola::ui::setRoundTicks(static_cast<QCategoryAxis*>(p->valueAxis), low - margin, high + margin);
         }
         if (m_family) {
             // The fold's line spans the whole height.
             const double bottom = shapeFactor ? static_cast<QLogValueAxis*>(p->valueAxis)->min()
-                                              : static_cast<QValueAxis*>(p->valueAxis)->min();
+                                              : static_cast<QCategoryAxis*>(p->valueAxis)->min();
             const double top = shapeFactor ? static_cast<QLogValueAxis*>(p->valueAxis)->max()
-                                           : static_cast<QValueAxis*>(p->valueAxis)->max();
+                                           : static_cast<QCategoryAxis*>(p->valueAxis)->max();
             p->foldLine->replace({QPointF(m_family->fold.beta, bottom), QPointF(m_family->fold.beta, top)});
             // Named where its plot has room: at the top beside f''(0), at the bottom beside H.
             p->foldLabel->setLabels({{QPointF(m_family->fold.beta, shapeFactor ? bottom : top),

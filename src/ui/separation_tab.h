@@ -18,7 +18,7 @@ class QLabel;
 class QLineSeries;
 class QProgressBar;
 class QScatterSeries;
-class QValueAxis;
+class QCategoryAxis;
 
 class SeparationTab : public QWidget {
     Q_OBJECT
@@ -52,7 +52,7 @@ private:
     struct Plot {
         QChart* chart = nullptr;
         ChartView* view = nullptr;
-        QValueAxis* betaAxis = nullptr;
+        QCategoryAxis* betaAxis = nullptr;
         QAbstractAxis* valueAxis = nullptr;
         QLineSeries* attached = nullptr;
         QLineSeries* reversed = nullptr;

@@ -15,7 +15,7 @@
 #include <QLineSeries>
 #include <QProgressBar>
 #include <QScatterSeries>
-#include <QValueAxis>
+#include <QCategoryAxis>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -65,9 +65,9 @@ ShootingTab::ShootingTab(QWidget* parent) : QWidget(parent)
 
     m_chart = new QChart;
     m_chart->legend()->setAlignment(Qt::AlignBottom);
-    m_trialAxis = new QValueAxis(m_chart);
+    m_trialAxis = new QCategoryAxis(m_chart);
     m_trialAxis->setLabelFormat(QStringLiteral("%g"));
-    m_outerAxis = new QValueAxis(m_chart);
+    m_outerAxis = new QCategoryAxis(m_chart);
     m_outerAxis->setLabelFormat(QStringLiteral("%g"));
     m_chart->addAxis(m_trialAxis, Qt::AlignBottom);
     m_chart->addAxis(m_outerAxis, Qt::AlignLeft);

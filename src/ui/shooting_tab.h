@@ -16,7 +16,7 @@ class QLabel;
 class QLineSeries;
 class QProgressBar;
 class QScatterSeries;
-class QValueAxis;
+class QCategoryAxis;
 struct ShootingAnalysis;
 
 class ShootingTab : public QWidget {
@@ -49,8 +49,8 @@ private:
     QLabel* m_setting;
     QChart* m_chart;
     ChartView* m_view;
-    QValueAxis* m_trialAxis;
-    QValueAxis* m_outerAxis;
+    QCategoryAxis* m_trialAxis;
+    QCategoryAxis* m_outerAxis;
     QLineSeries* m_target;
     QScatterSeries* m_trials;
     QScatterSeries* m_roots;

@@ -20,7 +20,7 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableView>
-#include <QValueAxis>
+#include <QCategoryAxis>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -216,10 +216,10 @@ void SolutionTab::buildChart()
 {
     m_chart = new QChart;
     m_chart->legend()->setAlignment(Qt::AlignBottom);
-    m_etaAxis = new QValueAxis(m_chart);
+    m_etaAxis = new QCategoryAxis(m_chart);
     m_etaAxis->setTitleText(QStringLiteral("η"));
     m_etaAxis->setLabelFormat(QStringLiteral("%g"));
-    m_valueAxis = new QValueAxis(m_chart);
+    m_valueAxis = new QCategoryAxis(m_chart);
     m_valueAxis->setLabelFormat(QStringLiteral("%g"));
     m_chart->addAxis(m_etaAxis, Qt::AlignBottom);
     m_chart->addAxis(m_valueAxis, Qt::AlignLeft);

@@ -15,7 +15,7 @@ class QLabel;
 class QLineSeries;
 class QPushButton;
 class QTableView;
-class QValueAxis;
+class QCategoryAxis;
 class ResultsTableModel;
 
 class SolutionTab : public QWidget {
@@ -58,8 +58,8 @@ private:
     QLabel* m_message;
     QChart* m_chart;
     ChartView* m_view;
-    QValueAxis* m_etaAxis;
-    QValueAxis* m_valueAxis;
+    QCategoryAxis* m_etaAxis;
+    QCategoryAxis* m_valueAxis;
     std::vector<QLineSeries*> m_curves; // f, f', f'', g, g'
     std::vector<Pin> m_pins;
     int m_pinsMade = 0;

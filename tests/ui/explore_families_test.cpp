@@ -5,6 +5,7 @@
 #include "heat_transfer_tab.h"
 #include "separation_tab.h"
 
+#include <QCategoryAxis>
 #include <QCheckBox>
 #include <QProgressBar>
 #include <QtTest>
@@ -47,6 +48,7 @@ private slots:
     void heatTransferFollowsBetaAndBranch();
     void prandtlChangeMovesOnlyTheMarker();
     void quickBetaChangesLeaveTheLastFamily();
+    void foldZoomLabelsRoundTicks();
 };
 
 void ExploreFamiliesTest::betaFamilyRunsOnceWithBothBranchesAndTheFold()
@@ -167,6 +169,18 @@ void ExploreFamiliesTest::quickBetaChangesLeaveTheLastFamily()
     const QList<QPointF> large = seriesOf(*s.explore, "Chart_HeatTransfer", "largePr")->points();
     QVERIFY(std::fabs(large.last().y() - largePrandtlEnd(1.232587657)) < 1e-6); // f''(0) at β = 1
     QVERIFY(!control<QProgressBar>(*s.explore, "Progress_HeatTransfer")->isVisible());
+}
+
+void ExploreFamiliesTest::foldZoomLabelsRoundTicks()
+{
+    ExploreSession s;
+    s.open();
+    WAIT_UNTIL_IDLE(*s.explore);
+    control<QCheckBox>(*s.explore, "Check_FoldZoom")->setChecked(true);
+    auto* beta = qobject_cast<QCategoryAxis*>(control<QChartView>(*s.explore, "Chart_WallShear")->chart()->axes(Qt::Horizontal).first());
+    QVERIFY(beta);
+    // Ticks summed up from -0.2 in steps of 0.05 would label the last one -1.4e-17.
+    QCOMPARE(beta->categoriesLabels(), (QStringList{"-0.2", "-0.15", "-0.1", "-0.05", "0"}));
 }
 
 QTEST_MAIN(ExploreFamiliesTest)
