@@ -131,7 +131,7 @@ Form_Main::~Form_Main() = default;
 void Form_Main::buildControls()
 {
     QMenuBar* bar = menuBar();
-    bar->setNativeMenuBar(false); // a menu bar of one command belongs inside the window
+    bar->setNativeMenuBar(false); // a menu bar of two commands belongs inside the window
     QAction* about = bar->addAction(tr("About"));
     about->setObjectName(QStringLiteral("Mn_About"));
     connect(about, &QAction::triggered, this, &Form_Main::Mn_About_Click);

@@ -160,8 +160,8 @@ void ShootingTab::showPending()
     clearChart();
     m_mode = record.mode;
     if (record.trials.empty()) {
-        m_setting->setText(tr("The last Calculate stopped before its first march ended, so there is no trial to "
-                              "draw the shooting map around."));
+        m_setting->setText(tr("The last Calculate stopped early and kept no record of its trials, so there is no "
+                              "shooting map to draw."));
         setNote(QString());
         return;
     }
@@ -288,6 +288,9 @@ void ShootingTab::drawMap(const ShootingAnalysis& a)
                      .arg(significantText(a.setting.yMin, 7));
     if (overflow > 0) notes << tr("%n trial value(s) left the range of numbers the computer can hold.", nullptr, overflow);
     if (map.roots.empty()) notes << tr("The march's outer value does not reach 1 in this range.");
+    if (count == 1 && std::isfinite(a.record.writtenGuess))
+        notes << tr("The first guess already passed, so the search logged no rows; the log still shows the run "
+                    "before.");
     if (count > 2 * kNumberedEnds)
         notes << tr("Of its %1 trials the first and the last %2 carry their numbers.").arg(count).arg(kNumberedEnds);
     setNote(notes.join(QLatin1Char(' ')));

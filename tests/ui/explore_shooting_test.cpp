@@ -96,6 +96,7 @@ void ExploreShootingTest::everyCalculateReplacesTheMap()
     const QList<QPointF> trials = seriesOf(*s.explore, "Chart_Shooting", "trials")->points();
     QCOMPARE(trials.size(), 1);
     QCOMPARE(trials[0].x(), 0.47);
+    QVERIFY(labelText(*s.explore, "Lbl_ShootingNote").contains("logged no rows"));
 }
 
 void ExploreShootingTest::refusedCalculateKeepsTheMap()
