@@ -46,6 +46,7 @@ bench: build
 	$(BUILD_DIR)/bench/solver/solver_bench
 	$(BUILD_DIR)/bench/analysis/analysis_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/ui/window_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/ui/explore_bench
 
 package: build
 	cmake --build $(BUILD_DIR) --target package

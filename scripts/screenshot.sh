@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Makes docs/screenshot.png from the real window under Xvfb, after a Calculate of the
-# Falkner-Skan equation. The other pictures (at start, after the energy Calculate, the
-# About window) are left in the directory it prints, for checking by eye.
+# Falkner-Skan equation, and docs/explore.png and docs/explore-shooting.png from the
+# Explore window after it. The other pictures (at start, after the energy Calculate, the
+# About window, the other Explore tabs) are left in the directory it prints, for
+# checking by eye.
 # Usage: scripts/screenshot.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,4 +23,6 @@ xvfb-run -a -s "-screen 0 1280x800x24 -dpi 96" "$build_dir/src/ui/cuneola_screen
 
 mkdir -p docs
 cp "$out/calculate-momentum.png" docs/screenshot.png
-echo "docs/screenshot.png written; all pictures are in $out"
+cp "$out/explore-solution.png" docs/explore.png
+cp "$out/explore-shooting.png" docs/explore-shooting.png
+echo "docs/screenshot.png, docs/explore.png and docs/explore-shooting.png written; all pictures are in $out"

@@ -66,11 +66,12 @@ ClassicTrial marchClassic(const ClassicSetting& setting, double trial)
     return t;
 }
 
-double refineClassicRoot(const ClassicSetting& setting, double a, double ra, double b, double rb)
+double refineClassicRoot(const ClassicSetting& setting, double a, double ra, double b, double rb,
+                         const FamilyControl& control)
 {
     // Illinois false position: superlinear, and never leaves the bracket.
     int side = 0;
-    for (int i = 0; i < 200; ++i) {
+    for (int i = 0; i < 200 && !control.cancelled(); ++i) {
         const double width = std::fabs(b - a);
         if (width <= 2.0 * std::numeric_limits<double>::epsilon() * std::max(std::fabs(a), std::fabs(b))) break;
         double x = b - rb * (b - a) / (rb - ra);
@@ -100,8 +101,9 @@ double refineClassicRoot(const ClassicSetting& setting, double a, double ra, dou
     return std::fabs(ra) < std::fabs(rb) ? a : b;
 }
 
-Outcome<double> classicRoot(const ClassicSetting& setting, double near, double spread)
+Outcome<double> classicRoot(const ClassicSetting& setting, double near, double spread, const FamilyControl& control)
 {
+    const auto cancelled = [] { return fail(FailureKind::Cancelled, "The root search was cancelled."); };
     const auto noRoot = [&] {
         return fail(FailureKind::NotConverged, "The classic march has no root near " + shortNumber(near) +
                                                    ": its outer value does not cross 1 there.");
@@ -121,6 +123,7 @@ Outcome<double> classicRoot(const ClassicSetting& setting, double near, double s
     // Secant steps towards the root until the miss changes sign, each at most four
     // times as long as the one before.
     for (int i = 0; i < 80 && sameSign(*r0, *r1); ++i) {
+        if (control.cancelled()) return cancelled();
         if (*r1 == 0.0) return x1;
         const double last = x1 - x0;
         double next = *r1 != *r0 ? x1 - *r1 * last / (*r1 - *r0) : x1 + last;
@@ -133,7 +136,9 @@ Outcome<double> classicRoot(const ClassicSetting& setting, double near, double s
         x1 = next, r1 = rn;
     }
     if (sameSign(*r0, *r1) && *r1 != 0.0) return noRoot();
-    return refineClassicRoot(setting, x0, *r0, x1, *r1);
+    const double root = refineClassicRoot(setting, x0, *r0, x1, *r1, control);
+    if (control.cancelled()) return cancelled();
+    return root;
 }
 
 } // namespace cuneola::analysis

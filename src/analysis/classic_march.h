@@ -2,6 +2,7 @@
 // The main window's Gill march as a function of one trial wall value, and its roots.
 #pragma once
 
+#include "family_control.h"
 #include "form_values.h"
 #include "outcome.h"
 
@@ -36,10 +37,14 @@ struct ClassicTrial {
 ClassicTrial marchClassic(const ClassicSetting& setting, double trial);
 
 // The trial value at which the classic march's outer value is 1 to the last bit,
-// searched from `near` outwards in steps of about `spread`.
-Outcome<double> classicRoot(const ClassicSetting& setting, double near, double spread);
+// searched from `near` outwards in steps of about `spread`. A march of ten million
+// steps takes a fifth of a second, so `control` is asked between marches.
+Outcome<double> classicRoot(const ClassicSetting& setting, double near, double spread,
+                            const FamilyControl& control = {});
 
 // The root inside [a, b], where the outer value minus 1 has the signs ra and rb.
-double refineClassicRoot(const ClassicSetting& setting, double a, double ra, double b, double rb);
+// When cancelled it returns the better end of the bracket so far.
+double refineClassicRoot(const ClassicSetting& setting, double a, double ra, double b, double rb,
+                         const FamilyControl& control = {});
 
 } // namespace cuneola::analysis

@@ -23,7 +23,7 @@ Branch branchFor(double beta, double wallShear)
 
 } // namespace
 
-Outcome<ErrorBudget> errorBudget(const ClassicResult& result)
+Outcome<ErrorBudget> errorBudget(const ClassicResult& result, const FamilyControl& control)
 {
     const ClassicSetting& s = result.setting;
     const bool energy = s.mode == MarchMode::Energy;
@@ -39,7 +39,7 @@ Outcome<ErrorBudget> errorBudget(const ClassicResult& result)
     if (!exact) return exact.failure();
 
     // The Gill march's own root, and where that march ends.
-    const Outcome<double> root = classicRoot(s, result.written, 1e-3 * std::max(1.0, std::fabs(result.written)));
+    const Outcome<double> root = classicRoot(s, result.written, 1e-3 * std::max(1.0, std::fabs(result.written)), control);
     if (!root) return root.failure();
     b.gillRoot = *root;
     b.marchEnd = marchClassic(s, b.gillRoot).endEta;

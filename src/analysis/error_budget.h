@@ -3,6 +3,7 @@
 #pragma once
 
 #include "classic_march.h"
+#include "family_control.h"
 #include "outcome.h"
 
 #include <string>
@@ -38,7 +39,8 @@ struct ErrorBudget {
 
 // Fails in plain words when the exact solution does not exist for the setting (beta
 // below separation, Pr out of range) or the Gill march has no root near the result.
-Outcome<ErrorBudget> errorBudget(const ClassicResult& result);
+// `control` can stop the search for the Gill march's root between its marches.
+Outcome<ErrorBudget> errorBudget(const ClassicResult& result, const FamilyControl& control = {});
 
 // One or two sentences a student can act on: which part dominates and what to change.
 std::string budgetAdvice(const ErrorBudget& budget, const ClassicResult& result);

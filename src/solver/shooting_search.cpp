@@ -132,6 +132,14 @@ public:
               SearchHost& host)
         : m_kind(kind), m_in(in), m_form(form), m_plot(plot), m_host(host), m_Guess(in.Guess), m_Step(in.Step)
     {
+        SearchRecord& record = m_result.record;
+        record.mode = kind.mode;
+        record.form = form;
+        record.Eps = in.Eps;
+        record.MaxIter = in.MaxIter;
+        record.wallShear = in.F0_2w;
+        // Reserved once for the most marches a run can make, so that no trial allocates.
+        record.trials.reserve(static_cast<std::size_t>(in.MaxIter > 0.0 ? std::floor(in.MaxIter) : 0.0) + 2);
     }
 
     SearchResult run()
@@ -178,6 +186,7 @@ private:
         const MarchOutcome m =
             energy ? RK4G(m_form, m_plot, F0_0w, F0_1w, m_in.F0_2w, F0_1s_Itr, F1_0w, m_Guess, F1_0s_Itr)
                    : RK4G(m_form, m_plot, F0_0w, F0_1w, m_Guess, F0_1s_Itr, F1_0w, 0.0, F1_0s_Itr);
+        m_result.record.trials.push_back({m_Guess, m.finished ? (energy ? F1_0s_Itr : F0_1s_Itr) : 0.0, m.finished});
         if (!m.finished) {
             m_host.showWarning(
                 "The " + std::string(m_kind.name) + " search stopped: with the trial " + std::string(m_kind.unknown) +
@@ -210,8 +219,12 @@ private:
             m_host.setStatus(outcome == SearchOutcome::Converged ? kStatusConverged : kStatusNotConverged);
             m_host.writeNumber(m_kind.guessBox, m_Guess);
             m_host.writeNumber(m_kind.stepBox, std::fabs(m_Step));
+            m_result.record.writtenGuess = m_Guess;
+            m_result.record.writtenStep = std::fabs(m_Step);
         }
-        return {outcome, m_marches};
+        m_result.outcome = outcome;
+        m_result.marches = m_marches;
+        return std::move(m_result);
     }
 
     const SearchKind& m_kind;
@@ -222,6 +235,7 @@ private:
     double m_Guess;
     double m_Step;
     std::int64_t m_marches = 0;
+    SearchResult m_result; // its record fills as the run goes
 };
 
 } // namespace
@@ -230,7 +244,7 @@ SearchResult runSearch(MarchMode mode, FormValues& form, PlotSurface& plot, Sear
 {
     const SearchKind& kind = mode == MarchMode::Energy ? kEnergy : kMomentum;
     const std::optional<SearchInputs> inputs = readInputs(kind, host);
-    if (!inputs) return {SearchOutcome::Refused, 0};
+    if (!inputs) return {SearchOutcome::Refused, 0, {}};
     applyToForm(kind, *inputs, form, plot, host);
     return Iteration(kind, *inputs, form, plot, host).run();
 }

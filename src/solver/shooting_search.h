@@ -5,6 +5,7 @@
 #include "form_values.h"
 #include "plot_surface.h"
 #include "search_host.h"
+#include "search_record.h"
 
 #include <cstdint>
 
@@ -33,6 +34,7 @@ constexpr bool isFault(SearchOutcome outcome)
 struct SearchResult {
     SearchOutcome outcome = SearchOutcome::Refused;
     std::int64_t marches = 0; // how many times RK4G ran
+    SearchRecord record;      // empty when the run was refused
 };
 
 // One Calculate click. MarchMode::Momentum finds f''(0) such that f' reaches 1

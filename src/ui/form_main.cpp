@@ -5,6 +5,7 @@
 #include "app_identity.h"
 #include "design_units.h"
 #include "form_about.h"
+#include "form_explore.h"
 #include "form_host.h"
 #include "log_model.h"
 #include "plot_area.h"
@@ -191,10 +192,13 @@ Form_Main::~Form_Main() = default;
 void Form_Main::buildControls()
 {
     QMenuBar* bar = menuBar();
-    bar->setNativeMenuBar(false); // a menu bar of one command belongs inside the window
+    bar->setNativeMenuBar(false); // a menu bar of two commands belongs inside the window
     QAction* about = bar->addAction(tr("About"));
     about->setObjectName(QStringLiteral("Mn_About"));
     connect(about, &QAction::triggered, this, &Form_Main::Mn_About_Click);
+    QAction* explore = bar->addAction(tr("Explore"));
+    explore->setObjectName(QStringLiteral("Mn_Explore"));
+    connect(explore, &QAction::triggered, this, &Form_Main::Mn_Explore_Click);
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("Client"));
@@ -295,7 +299,7 @@ void Form_Main::calculate(MarchMode mode)
             m_lastResult = cuneola::runSearch(mode, m_form, *m_picture, *m_host);
         } catch (const std::bad_alloc&) {
             // The log of a very long search is the only thing that grows.
-            m_lastResult = {cuneola::SearchOutcome::OutOfMemory, 0};
+            m_lastResult = {cuneola::SearchOutcome::OutOfMemory, 0, {}};
             m_host->showWarning("The calculation stopped because the computer ran out of memory for the "
                                 "iteration log. Enter a smaller MaxIter.");
         }
@@ -303,6 +307,10 @@ void Form_Main::calculate(MarchMode mode)
         // The last rows say how the search ended: bring them into view.
         m_list->scrollToBottom();
         warnings = m_host->takeWarnings();
+    }
+    if (m_lastResult.outcome != cuneola::SearchOutcome::Refused) {
+        m_lastRecord = m_lastResult.record;
+        emit searchFinished(*m_lastRecord);
     }
     for (const QString& message : warnings) warn(message);
 }
@@ -334,4 +342,20 @@ void Form_Main::Mn_About_Click()
     m_about->show();
     m_about->raise();
     m_about->activateWindow();
+}
+
+cuneola::NumberReading Form_Main::textValue(cuneola::InputBox box) const { return m_host->readNumber(box); }
+
+void Form_Main::Mn_Explore_Click()
+{
+    if (!m_explore) {
+        m_explore = std::make_unique<Form_Explore>([this](InputBox box) { return textValue(box); });
+        connect(this, &Form_Main::searchFinished, m_explore.get(), &Form_Explore::showSearch);
+        if (m_lastRecord) m_explore->showSearch(*m_lastRecord);
+    } else if (!m_explore->isVisible()) {
+        m_explore->takeFromMain(); // opening again takes β and Pr again
+    }
+    m_explore->show();
+    m_explore->raise();
+    m_explore->activateWindow();
 }

@@ -5,18 +5,21 @@
 #include "design_units.h"
 #include "form_values.h"
 #include "rk4g.h"
+#include "search_record.h"
 #include "shooting_search.h"
 
 #include <QMainWindow>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
 class QListView;
 class FormHost;
 class Form_About;
+class Form_Explore;
 class LogModel;
 class PlotArea;
 
@@ -41,6 +44,12 @@ public:
     Form_About* aboutWindow() const { return m_about.get(); }
     // The outcome of the last Calculate.
     cuneola::SearchResult lastResult() const { return m_lastResult; }
+    // Nothing until Explore was first chosen.
+    Form_Explore* exploreWindow() const { return m_explore.get(); }
+    // The record of the last search that ran (a refused click leaves it as it was).
+    const std::optional<cuneola::SearchRecord>& lastSearchRecord() const { return m_lastRecord; }
+    // A box's text read by the Val rule, as a Calculate would read it.
+    cuneola::NumberReading textValue(cuneola::InputBox box) const;
 
     // Where a refused input or a fault of a run is told. By default a warning message
     // box; tests capture the text instead. An empty handler restores the message box.
@@ -57,6 +66,12 @@ public slots:
     void Command3_Click();
     // Opens the About window, or brings it to the front.
     void Mn_About_Click();
+    // Opens the Explore window with β and Pr from the boxes, or brings it to the front.
+    void Mn_Explore_Click();
+
+signals:
+    // After every Calculate that ran, with the record of its search.
+    void searchFinished(const cuneola::SearchRecord& record);
 
 private slots:
     // Puts the selected log lines, or the whole log, on the clipboard as plain text.
@@ -80,4 +95,7 @@ private:
     std::unique_ptr<Form_About> m_about;
     WarningHandler m_warn;
     cuneola::SearchResult m_lastResult;
+    std::optional<cuneola::SearchRecord> m_lastRecord;
+    // Reads the boxes through m_host, so it goes first.
+    std::unique_ptr<Form_Explore> m_explore;
 };

@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: MIT
-// Takes pictures of the real windows on the running X server: after each Calculate and with About open.
+// Takes pictures of the real windows on the running X server: after each Calculate, with About open, and Explore.
 #include "form_about.h"
+#include "form_explore.h"
 #include "form_main.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QThread>
 
 #include <cstdio>
@@ -68,5 +72,30 @@ int main(int argc, char* argv[])
     settle(500);
     ok = grab(about->frameGeometry(), out.filePath(QStringLiteral("about.png"))) && ok;
     ok = grab(window.frameGeometry().united(about->frameGeometry()), out.filePath(QStringLiteral("both.png"))) && ok;
+    about->close();
+
+    // Explore after the default Calculate of the Falkner-Skan equation, every tab.
+    window.findChild<QLineEdit*>(QStringLiteral("Text_F0_2w"))->setText(QStringLiteral("0.1"));
+    window.findChild<QLineEdit*>(QStringLiteral("Text_dF0_2w"))->setText(QStringLiteral("0.1"));
+    window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    window.Mn_Explore_Click();
+    Form_Explore* explore = window.exploreWindow();
+    explore->move(0, 0);
+    settle(500);
+    // The stagnation point in air beside the pinned flat plate.
+    explore->findChild<QPushButton*>(QStringLiteral("Command_Pin"))->click();
+    explore->findChild<QDoubleSpinBox*>(QStringLiteral("Spin_Beta"))->setValue(1.0);
+    explore->findChild<QDoubleSpinBox*>(QStringLiteral("Spin_Pr"))->setValue(0.7);
+    QElapsedTimer waited;
+    waited.start();
+    while (explore->isBusy() && waited.elapsed() < 20000) settle(50);
+    auto* tabs = explore->findChild<QTabWidget*>(QStringLiteral("Tabs_Explore"));
+    const char* names[] = {"explore-solution.png", "explore-shooting.png", "explore-separation.png",
+                           "explore-heat-transfer.png"};
+    for (int i = 0; i < tabs->count(); ++i) {
+        tabs->setCurrentIndex(i);
+        settle(300);
+        ok = grab(explore->frameGeometry(), out.filePath(QLatin1String(names[i]))) && ok;
+    }
     return ok ? 0 : 1;
 }

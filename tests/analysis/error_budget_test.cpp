@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cmath>
 #include <string>
 
@@ -119,6 +120,24 @@ TEST(ClassicMarch, CutOffAndOverflowAreToldApart)
     EXPECT_NEAR(cut.endEta, 3.66, 1e-9);
     EXPECT_EQ(marchClassic(s, 2.2).end, TrialEnd::Overflow);
     EXPECT_EQ(marchClassic(s, 1.232588).end, TrialEnd::Reached);
+}
+
+// A window cancels these when a new search replaces the one they explain; with ten
+// million steps a march each, an uncancelled root search runs for many seconds.
+TEST(Cancel, RootSearchAndBudgetStopBetweenMarches)
+{
+    std::atomic<bool> cancel{true};
+    const FamilyControl control{&cancel, {}};
+    const ClassicResult r = momentumResult(0.47);
+    const Outcome<double> root = classicRoot(r.setting, 0.47, 1e-3, control);
+    ASSERT_FALSE(root);
+    EXPECT_EQ(root.failure().kind, FailureKind::Cancelled);
+    const Outcome<ErrorBudget> b = errorBudget(r, control);
+    ASSERT_FALSE(b);
+    EXPECT_EQ(b.failure().kind, FailureKind::Cancelled);
+
+    cancel = false;
+    EXPECT_TRUE(classicRoot(r.setting, 0.47, 1e-3, control)) << "an unset flag changes nothing";
 }
 
 } // namespace

@@ -14,7 +14,8 @@ echo "package: $deb"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for needed in libqt6widgets6 libc6 qt6-qpa-plugins; do
+# libqt6charts6 draws the Explore window.
+for needed in libqt6widgets6 libqt6charts6 libc6 qt6-qpa-plugins; do
   [[ "$depends" == *"$needed"* ]] || { echo "missing dependency on $needed"; exit 1; }
 done
 
