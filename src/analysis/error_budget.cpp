@@ -39,7 +39,8 @@ Outcome<ErrorBudget> errorBudget(const ClassicResult& result, const FamilyContro
     if (!exact) return exact.failure();
 
     // The Gill march's own root, and where that march ends.
-    const Outcome<double> root = classicRoot(s, result.written, 1e-3 * std::max(1.0, std::fabs(result.written)), control);
+    const Outcome<double> root =
+        classicRoot(s, result.written, 1e-3 * std::max(1.0, std::fabs(result.written)), control);
     if (!root) return root.failure();
     b.gillRoot = *root;
     b.marchEnd = marchClassic(s, b.gillRoot).endEta;

@@ -28,7 +28,8 @@ Outcome<ShootingMap> shootingMap(const ClassicSetting& setting, std::span<const 
     // search stopped short of it.
     const double last = finiteTrials.back();
     const double spread = std::max(hi / 2.0 - lo / 2.0, 1e-3 * std::max(1.0, std::fabs(last)));
-    if (const Outcome<double> root = classicRoot(setting, last, spread / 10.0, control); root && std::fabs(*root - last) < 100.0 * spread) {
+    if (const Outcome<double> root = classicRoot(setting, last, spread / 10.0, control);
+        root && std::fabs(*root - last) < 100.0 * spread) {
         lo = std::min(lo, *root);
         hi = std::max(hi, *root);
     }
@@ -65,7 +66,8 @@ Outcome<ShootingMap> shootingMap(const ClassicSetting& setting, std::span<const 
             map.roots.push_back(a.trial);
             continue;
         }
-        if ((ra < 0.0) != (rb < 0.0) && rb != 0.0) map.roots.push_back(refineClassicRoot(setting, a.trial, ra, b.trial, rb, control));
+        if ((ra < 0.0) != (rb < 0.0) && rb != 0.0)
+            map.roots.push_back(refineClassicRoot(setting, a.trial, ra, b.trial, rb, control));
     }
     if (!map.samples.empty() && reached(map.samples.back()) && map.samples.back().outer == 1.0)
         map.roots.push_back(map.samples.back().trial);

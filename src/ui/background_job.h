@@ -65,8 +65,8 @@ private:
 
     QThreadPool m_pool;
     QPointer<QProgressBar> m_progress; // a sibling, which may go first
-    QTimer m_showDelay; // 0.1 s, single shot
-    QTimer m_poll;      // moves the bar while it shows
+    QTimer m_showDelay;                // 0.1 s, single shot
+    QTimer m_poll;                     // moves the bar while it shows
     std::shared_ptr<Run> m_run;
     QFutureWatcher<Delivery>* m_watcher = nullptr;
 };

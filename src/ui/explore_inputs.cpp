@@ -33,7 +33,8 @@ double betaAt(int position)
 }
 int positionOfBeta(double beta)
 {
-    return static_cast<int>(std::lround((beta - ExploreInputs::kMinBeta) / (ExploreInputs::kMaxBeta - ExploreInputs::kMinBeta) * kBetaSliderSteps));
+    return static_cast<int>(std::lround((beta - ExploreInputs::kMinBeta) /
+                                        (ExploreInputs::kMaxBeta - ExploreInputs::kMinBeta) * kBetaSliderSteps));
 }
 double PrAt(int position) { return std::pow(10.0, kLogMinPr + (kLogMaxPr - kLogMinPr) * position / kPrSliderSteps); }
 int positionOfPr(double Pr)
@@ -152,10 +153,7 @@ ExploreInput ExploreInputs::current() const
     return {m_beta->value(), m_Pr->value(), static_cast<Branch>(m_branch->currentData().toInt())};
 }
 
-bool ExploreInputs::reversedFlowExists(double beta)
-{
-    return beta > cuneola::analysis::separationBeta() && beta < 0.0;
-}
+bool ExploreInputs::reversedFlowExists(double beta) { return beta > cuneola::analysis::separationBeta() && beta < 0.0; }
 
 void ExploreInputs::betaEdited(double beta)
 {

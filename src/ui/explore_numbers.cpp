@@ -19,7 +19,8 @@ QString formatted(double value, std::chars_format format, int precision)
     const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value, format, precision);
     QString text = QString::fromLatin1(buf.data(), static_cast<qsizetype>(res.ptr - buf.data()));
     // A value that rounds to zero at this precision prints without a sign as well.
-    if (text.startsWith(QLatin1Char('-')) && text.count(QLatin1Char('0')) + text.count(QLatin1Char('.')) == text.size() - 1)
+    if (text.startsWith(QLatin1Char('-')) &&
+        text.count(QLatin1Char('0')) + text.count(QLatin1Char('.')) == text.size() - 1)
         text.remove(0, 1);
     return text;
 }

@@ -23,7 +23,8 @@ namespace {
 constexpr int kFamilyDelayMs = 100;
 } // namespace
 
-Form_Explore::Form_Explore(MainBoxReader readMainBox) : QWidget(nullptr, Qt::Window), m_readMainBox(std::move(readMainBox))
+Form_Explore::Form_Explore(MainBoxReader readMainBox)
+    : QWidget(nullptr, Qt::Window), m_readMainBox(std::move(readMainBox))
 {
     cuneola::ui::installFontFallbacks();
     setObjectName(QStringLiteral("Form_Explore"));

@@ -66,7 +66,8 @@ HeatTransferTab::HeatTransferTab(QWidget* parent) : QWidget(parent)
     m_chart->addAxis(m_gradientAxis, Qt::AlignLeft);
 
     m_gradient = line(m_chart, "gradient", QStringLiteral("g'(0)"), QPen(QColor(0, 0, 255), 2.0));
-    m_smallPr = line(m_chart, "smallPr", QStringLiteral("√(2Pr/π), Pr → 0"), QPen(QColor(0, 150, 0), 1.5, Qt::DashLine));
+    m_smallPr =
+        line(m_chart, "smallPr", QStringLiteral("√(2Pr/π), Pr → 0"), QPen(QColor(0, 150, 0), 1.5, Qt::DashLine));
     m_largePr = line(m_chart, "largePr", QStringLiteral("(Pr f''(0)/6)^(1/3)/Γ(4/3), Pr → ∞"),
                      QPen(QColor(200, 0, 200), 1.5, Qt::DashLine));
     m_current = new QScatterSeries(m_chart);
@@ -122,10 +123,11 @@ void HeatTransferTab::awaitFamily()
 void HeatTransferTab::computeFamily(double beta, Branch branch)
 {
     awaitFamily();
-    m_job->start([beta, branch](const BackgroundJob::Control& control) {
-        return prandtlFamily(beta, branch, kFamilyPoints, control);
-    },
-                 [this](const Outcome<PrandtlFamily>& family) { showFamily(family); });
+    m_job->start(
+        [beta, branch](const BackgroundJob::Control& control) {
+            return prandtlFamily(beta, branch, kFamilyPoints, control);
+        },
+        [this](const Outcome<PrandtlFamily>& family) { showFamily(family); });
 }
 
 void HeatTransferTab::showNoFamily(const QString& reason)
@@ -166,7 +168,8 @@ void HeatTransferTab::showFamily(const Outcome<PrandtlFamily>& family)
     for (int i = 0; i < kAsymptotePoints; ++i) {
         const double Pr = PrAt(i, kAsymptotePoints);
         small.append(QPointF(Pr, smallPrandtlAsymptote(Pr)));
-        if (const std::optional<double> g = largePrandtlAsymptote(Pr, m_family->momentum.wallShear)) large.append(QPointF(Pr, *g));
+        if (const std::optional<double> g = largePrandtlAsymptote(Pr, m_family->momentum.wallShear))
+            large.append(QPointF(Pr, *g));
     }
     m_smallPr->replace(small);
     m_largePr->replace(large);
@@ -206,7 +209,8 @@ QString HeatTransferTab::readout(const QPointF& value) const
     if (!m_family || !(value.x() > 0.0)) return {};
     const PrandtlFamilyPoint* nearest = nullptr;
     for (const PrandtlFamilyPoint& p : m_family->points)
-        if (!nearest || std::fabs(std::log(p.Pr / value.x())) < std::fabs(std::log(nearest->Pr / value.x()))) nearest = &p;
+        if (!nearest || std::fabs(std::log(p.Pr / value.x())) < std::fabs(std::log(nearest->Pr / value.x())))
+            nearest = &p;
     if (!nearest) return {};
     const QString g = nearest->wallGradient ? significantText(*nearest->wallGradient, 6) : tr("none");
     return QStringLiteral("Pr = %1   g'(0) = %2").arg(significantText(nearest->Pr, 4), g);

@@ -4,8 +4,8 @@
 
 #include "explore_numbers.h"
 
-using cuneola::analysis::Quantity;
 using cuneola::analysis::kQuantities;
+using cuneola::analysis::Quantity;
 using cuneola::ui::decimalsText;
 using cuneola::ui::significantText;
 
@@ -63,7 +63,8 @@ QVariant ResultsTableModel::data(const QModelIndex& index, int role) const
         switch (index.column()) {
         case QuantityColumn: return fromView(cuneola::analysis::quantityName(quantity));
         case ValueColumn: return row.value ? significantText(*row.value, kShownDigits) : QString();
-        case PublishedColumn: return row.published ? decimalsText(row.published->value, row.published->decimals) : QString();
+        case PublishedColumn:
+            return row.published ? decimalsText(row.published->value, row.published->decimals) : QString();
         case DifferenceColumn: {
             const std::optional<double> d = difference(row);
             if (!d) return QString();
@@ -86,7 +87,8 @@ QVariant ResultsTableModel::data(const QModelIndex& index, int role) const
 
 QVariant ResultsTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
     case QuantityColumn: return QStringLiteral("quantity");
     case ValueColumn: return QStringLiteral("value");

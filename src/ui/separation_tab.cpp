@@ -9,6 +9,7 @@
 #include "explore_numbers.h"
 #include "point_labels.h"
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QCheckBox>
 #include <QLabel>
@@ -17,7 +18,6 @@
 #include <QLogValueAxis>
 #include <QProgressBar>
 #include <QScatterSeries>
-#include <QCategoryAxis>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -141,9 +141,8 @@ SeparationTab::Plot SeparationTab::makePlot(const char* name, const QString& spo
     p.view->setObjectName(QLatin1String(name));
     const bool shapeFactor = valueTitle.startsWith(QLatin1Char('H'));
     p.view->setReadout(p.attached, [this, shapeFactor](const QPointF& value) { return readout(value, shapeFactor); });
-    connect(p.view, &ChartView::plotClicked, this, [this, shapeFactor](const QPointF& at) {
-        clicked(shapeFactor ? m_shape : m_shear, at);
-    });
+    connect(p.view, &ChartView::plotClicked, this,
+            [this, shapeFactor](const QPointF& at) { clicked(shapeFactor ? m_shape : m_shear, at); });
     return p;
 }
 
@@ -170,7 +169,8 @@ void SeparationTab::showFamily(const Outcome<BetaFamily>& family)
         const bool shapeFactor = p == &m_shape;
         QList<QPointF> attached, reversed{QPointF(fold.beta, valueOf(fold, shapeFactor))};
         for (const BetaFamilyPoint& point : m_family->points)
-            (point.branch == Branch::Attached ? attached : reversed).append(QPointF(point.beta, valueOf(point, shapeFactor)));
+            (point.branch == Branch::Attached ? attached : reversed)
+                .append(QPointF(point.beta, valueOf(point, shapeFactor)));
         p->attached->replace(attached);
         p->reversed->replace(reversed);
         p->fold->replace({QPointF(fold.beta, valueOf(fold, shapeFactor))});
@@ -241,7 +241,8 @@ void SeparationTab::clicked(const Plot& plot, const QPointF& at)
     if (!m_family) return;
     double best = kClickReach;
     std::optional<std::pair<double, Branch>> chosen;
-    for (const auto& [series, branch] : {std::pair{plot.attached, Branch::Attached}, std::pair{plot.reversed, Branch::ReversedFlow}}) {
+    for (const auto& [series, branch] :
+         {std::pair{plot.attached, Branch::Attached}, std::pair{plot.reversed, Branch::ReversedFlow}}) {
         const QList<QPointF> points = series->points();
         for (qsizetype i = 0; i + 1 < points.size(); ++i) {
             const QPointF a = plot.chart->mapToPosition(points[i], series);
@@ -265,12 +266,15 @@ QString SeparationTab::readout(const QPointF& value, bool shapeFactor) const
     const BetaFamilyPoint* nearest = nullptr;
     double best = std::numeric_limits<double>::infinity();
     for (const BetaFamilyPoint& point : m_family->points) {
-        const double d = QLineF(plot.chart->mapToPosition(QPointF(point.beta, valueOf(point, shapeFactor)), plot.attached), at).length();
+        const double d =
+            QLineF(plot.chart->mapToPosition(QPointF(point.beta, valueOf(point, shapeFactor)), plot.attached), at)
+                .length();
         if (d < best) best = d, nearest = &point;
     }
     if (!nearest) return {};
     return QStringLiteral("%1: β = %2   f''(0) = %3   H = %4")
-        .arg(QString::fromUtf8(branchName(nearest->branch).data(), static_cast<qsizetype>(branchName(nearest->branch).size())),
+        .arg(QString::fromUtf8(branchName(nearest->branch).data(),
+                               static_cast<qsizetype>(branchName(nearest->branch).size())),
              significantText(nearest->beta, 6), significantText(nearest->wallShear, 6),
              significantText(nearest->shapeFactor, 5));
 }

@@ -9,13 +9,13 @@
 #include "point_labels.h"
 #include "shooting_analysis.h"
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QProgressBar>
 #include <QScatterSeries>
-#include <QCategoryAxis>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -31,8 +31,14 @@ namespace {
 // Trials numbered at each end of a long search.
 constexpr std::size_t kNumberedEnds = 20;
 
-QString unknownOf(MarchMode mode) { return mode == MarchMode::Energy ? QStringLiteral("g'(0)") : QStringLiteral("f''(0)"); }
-QString outerOf(MarchMode mode) { return mode == MarchMode::Energy ? QStringLiteral("g(η max)") : QStringLiteral("f'(η max)"); }
+QString unknownOf(MarchMode mode)
+{
+    return mode == MarchMode::Energy ? QStringLiteral("g'(0)") : QStringLiteral("f''(0)");
+}
+QString outerOf(MarchMode mode)
+{
+    return mode == MarchMode::Energy ? QStringLiteral("g(η max)") : QStringLiteral("f'(η max)");
+}
 
 QString signedText(double v, int digits)
 {
@@ -82,7 +88,8 @@ ShootingTab::ShootingTab(QWidget* parent) : QWidget(parent)
     m_target->setName(tr("target 1"));
     m_target->setPen(QPen(QColor(255, 0, 255), 1.5, Qt::DashLine));
     attach(m_target);
-    m_cutOff = scatter(m_chart, "cutOff", tr("cut off at f min"), QScatterSeries::MarkerShapeTriangle, 7.0, QColor(150, 150, 150));
+    m_cutOff = scatter(m_chart, "cutOff", tr("cut off at f min"), QScatterSeries::MarkerShapeTriangle, 7.0,
+                       QColor(150, 150, 150));
     attach(m_cutOff);
     m_overflow = scatter(m_chart, "overflow", tr("left the number range"), QScatterSeries::MarkerShapeTriangle, 7.0,
                          QColor(90, 90, 90));
@@ -189,7 +196,8 @@ void ShootingTab::clearChart()
     }
     m_curve.clear();
     m_reached.clear();
-    for (QXYSeries* s : std::initializer_list<QXYSeries*>{m_target, m_trials, m_roots, m_cutOff, m_overflow}) s->clear();
+    for (QXYSeries* s : std::initializer_list<QXYSeries*>{m_target, m_trials, m_roots, m_cutOff, m_overflow})
+        s->clear();
     m_trialNumbers->setLabels({});
     cuneola::ui::setRoundTicks(m_trialAxis, 0.0, 1.0);
     cuneola::ui::setRoundTicks(m_outerAxis, 0.0, 1.5);
@@ -263,7 +271,9 @@ void ShootingTab::drawMap(const ShootingAnalysis& a)
 
     // A search of thousands of rounds: its first and last trials carry their numbers.
     const std::size_t count = a.record.trials.size();
-    const auto numbered = [count](std::size_t k) { return count <= 2 * kNumberedEnds || k < kNumberedEnds || k >= count - kNumberedEnds; };
+    const auto numbered = [count](std::size_t k) {
+        return count <= 2 * kNumberedEnds || k < kNumberedEnds || k >= count - kNumberedEnds;
+    };
     QList<PointLabels::Label> numbers;
     for (std::size_t k = 0; k < count; ++k) {
         const cuneola::TrialRecord& t = a.record.trials[k];
@@ -286,7 +296,8 @@ void ShootingTab::drawMap(const ShootingAnalysis& a)
     if (cutOff > 0)
         notes << tr("%n trial value(s) were cut off: f' fell below f min = %1 before η max.", nullptr, cutOff)
                      .arg(significantText(a.setting.yMin, 7));
-    if (overflow > 0) notes << tr("%n trial value(s) left the range of numbers the computer can hold.", nullptr, overflow);
+    if (overflow > 0)
+        notes << tr("%n trial value(s) left the range of numbers the computer can hold.", nullptr, overflow);
     if (map.roots.empty()) notes << tr("The march's outer value does not reach 1 in this range.");
     if (count == 1 && std::isfinite(a.record.writtenGuess))
         notes << tr("The first guess already passed, so the search logged no rows; the log still shows the run "
@@ -316,13 +327,15 @@ void ShootingTab::showBudget(const ShootingAnalysis& a)
     QList<std::pair<QString, QString>> rows{
         {tr("exact %1").arg(unknown), significantText(b.exact, 12)},
         {tr("written back"), copyText(b.written)},
-        {tr("total error"), std::isfinite(relative) ? tr("%1 (%2 %)").arg(signedText(b.total(), 3), signedText(relative, 2))
-                                                    : signedText(b.total(), 3)},
+        {tr("total error"), std::isfinite(relative)
+                                ? tr("%1 (%2 %)").arg(signedText(b.total(), 3), signedText(relative, 2))
+                                : signedText(b.total(), 3)},
         {tr("  from ε = %1").arg(significantText(a.record.Eps, 6)), signedText(b.tolerancePart, 3)},
         {tr("  from Δη = %1").arg(significantText(s.h, 6)), signedText(b.stepPart, 3)},
     };
     if (b.mode == MarchMode::Energy)
-        rows.append({tr("  from the f''(0) = %1 it used").arg(significantText(s.wallShear, 7)), signedText(b.wallShearPart, 3)});
+        rows.append({tr("  from the f''(0) = %1 it used").arg(significantText(s.wallShear, 7)),
+                     signedText(b.wallShearPart, 3)});
     rows.append({tr("  from η max = %1").arg(significantText(s.xMax, 6)), signedText(b.farFieldPart, 3)});
 
     QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">");

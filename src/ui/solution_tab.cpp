@@ -8,6 +8,7 @@
 #include "results_table_model.h"
 
 #include <QAction>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QClipboard>
 #include <QFontMetrics>
@@ -20,7 +21,6 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableView>
-#include <QCategoryAxis>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -315,7 +315,8 @@ QString SolutionTab::readout(double eta) const
         {"f", &p.f}, {"f'", &p.fp}, {"f''", &p.fpp}, {"g", &p.g}, {"g'", &p.gp}};
     for (const auto& [name, values] : curves)
         if (!values->empty())
-            text += QStringLiteral("   %1 = %2").arg(QLatin1String(name), significantText(interpolate(p.eta, *values, eta), 4));
+            text += QStringLiteral("   %1 = %2")
+                        .arg(QLatin1String(name), significantText(interpolate(p.eta, *values, eta), 4));
     return text;
 }
 

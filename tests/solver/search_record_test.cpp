@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The record a search keeps of its run: the same trials the log shows, and nothing for a refused run.
-#include "recording_fakes.h"
 #include "iteration_log.h"
+#include "recording_fakes.h"
 #include "shooting_search.h"
 
 #include <gtest/gtest.h>
@@ -95,7 +95,8 @@ TEST(SearchRecord, RefusedRunRecordsNothing)
 
 TEST(SearchRecord, FaultRecordsTheFaultedMarchAndNoWriteBack)
 {
-    const RecordedRun run(MarchMode::Momentum, {{InputBox::Beta, "1"}, {InputBox::F0_2w, "2"}, {InputBox::dF0_2w, "0.2"}});
+    const RecordedRun run(MarchMode::Momentum,
+                          {{InputBox::Beta, "1"}, {InputBox::F0_2w, "2"}, {InputBox::dF0_2w, "0.2"}});
     ASSERT_EQ(run.result.outcome, SearchOutcome::MarchOutOfRange);
     const SearchRecord& r = run.result.record;
     ASSERT_EQ(r.trials.size(), 2u);

@@ -48,10 +48,11 @@ void BackgroundJobTest::deliversOnTheWindowsThread()
     BackgroundJob job(nullptr);
     QThread* deliveredOn = nullptr;
     int value = 0;
-    job.start([](const Control&) { return 42; }, [&](int v) {
-        value = v;
-        deliveredOn = QThread::currentThread();
-    });
+    job.start([](const Control&) { return 42; },
+              [&](int v) {
+                  value = v;
+                  deliveredOn = QThread::currentThread();
+              });
     QVERIFY(job.isRunning());
     QTRY_VERIFY(!job.isRunning());
     QCOMPARE(value, 42);

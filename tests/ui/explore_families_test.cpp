@@ -134,7 +134,8 @@ void ExploreFamiliesTest::heatTransferFollowsBetaAndBranch()
     const QList<QPointF> large = seriesOf(*s.explore, "Chart_HeatTransfer", "largePr")->points();
     QVERIFY(std::fabs(large.last().y() - largePrandtlEnd(0.46959999)) < 1e-6);
     const QString fit = control<QLabel>(*s.explore, "Lbl_Fit")->text();
-    QVERIFY2(fit.contains("0.6 ≤ Pr ≤ 10") && fit.contains("g'(0) ≈ 0.46") && fit.contains("·Pr^0.34"), qPrintable(fit));
+    QVERIFY2(fit.contains("0.6 ≤ Pr ≤ 10") && fit.contains("g'(0) ≈ 0.46") && fit.contains("·Pr^0.34"),
+             qPrintable(fit));
 
     // On the reversed-flow branch f''(0) < 0: no large-Pr asymptote, and the note says why.
     s.beta()->setValue(-0.1);
@@ -177,7 +178,8 @@ void ExploreFamiliesTest::foldZoomLabelsRoundTicks()
     s.open();
     WAIT_UNTIL_IDLE(*s.explore);
     control<QCheckBox>(*s.explore, "Check_FoldZoom")->setChecked(true);
-    auto* beta = qobject_cast<QCategoryAxis*>(control<QChartView>(*s.explore, "Chart_WallShear")->chart()->axes(Qt::Horizontal).first());
+    auto* beta = qobject_cast<QCategoryAxis*>(
+        control<QChartView>(*s.explore, "Chart_WallShear")->chart()->axes(Qt::Horizontal).first());
     QVERIFY(beta);
     // Ticks summed up from -0.2 in steps of 0.05 would label the last one -1.4e-17.
     QCOMPARE(beta->categoriesLabels(), (QStringList{"-0.2", "-0.15", "-0.1", "-0.05", "0"}));

@@ -44,7 +44,8 @@ void ExploreShootingTest::beforeAnySearchSaysHowToGetOne()
 {
     ExploreSession s;
     s.open();
-    QCOMPARE(labelText(*s.explore, "Lbl_ShootingSetting"), "Run a Calculate in the main window; its search will show here.");
+    QCOMPARE(labelText(*s.explore, "Lbl_ShootingSetting"),
+             "Run a Calculate in the main window; its search will show here.");
     QCOMPARE(seriesOf(*s.explore, "Chart_Shooting", "trials")->count(), 0);
     QVERIFY(labelText(*s.explore, "Lbl_Budget").isEmpty());
 }
@@ -55,10 +56,13 @@ void ExploreShootingTest::trialsMatchTheMainWindowsLog_data()
     QTest::addColumn<QStringList>("boxes"); // name=text pairs set before the clicks
     QTest::addColumn<QString>("firstGuess");
     QTest::newRow("default momentum search") << QStringList{"Command1"} << QStringList{} << "0.1";
-    QTest::newRow("momentum search that runs out of rounds") << QStringList{"Command1"} << QStringList{"Text_MaxIter=3"} << "0.1";
-    QTest::newRow("energy search after the momentum search") << QStringList{"Command1", "Command3"} << QStringList{} << "-1";
+    QTest::newRow("momentum search that runs out of rounds")
+        << QStringList{"Command1"} << QStringList{"Text_MaxIter=3"} << "0.1";
+    QTest::newRow("energy search after the momentum search")
+        << QStringList{"Command1", "Command3"} << QStringList{} << "-1";
     QTest::newRow("energy search at Pr 0.7 and β 0.5")
-        << QStringList{"Command1", "Command3"} << QStringList{"Text_Beta=0.5", "Text_Pr=0.7", "Text_F1_1w=0.1"} << "0.1";
+        << QStringList{"Command1", "Command3"} << QStringList{"Text_Beta=0.5", "Text_Pr=0.7", "Text_F1_1w=0.1"}
+        << "0.1";
 }
 
 void ExploreShootingTest::trialsMatchTheMainWindowsLog()
@@ -125,7 +129,8 @@ void ExploreShootingTest::faultShowsTheMapAndNoBudget()
     WAIT_UNTIL_IDLE(*s.explore);
     QCOMPARE(seriesOf(*s.explore, "Chart_Shooting", "trials")->count(), 1); // the first march finished
     const QList<QPointF> overflowed = seriesOf(*s.explore, "Chart_Shooting", "overflow")->points();
-    QVERIFY(std::any_of(overflowed.begin(), overflowed.end(), [](const QPointF& p) { return std::fabs(p.x() - 2.2) < 1e-12; }));
+    QVERIFY(std::any_of(overflowed.begin(), overflowed.end(),
+                        [](const QPointF& p) { return std::fabs(p.x() - 2.2) < 1e-12; }));
     QVERIFY(labelText(*s.explore, "Lbl_Budget").isEmpty());
     QVERIFY2(labelText(*s.explore, "Lbl_BudgetAdvice").contains("ended without a result"),
              qPrintable(labelText(*s.explore, "Lbl_BudgetAdvice")));
@@ -137,10 +142,11 @@ void ExploreShootingTest::budgetSplitsTheError_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QStringList>("shown");
     QTest::newRow("default momentum search: ε dominates")
-        << QStringList{} << "Command1" << QStringList{"exact f''(0)", "0.469599988", "from ε = 0.01", "from Δη", "from η max", "lower it"};
+        << QStringList{} << "Command1"
+        << QStringList{"exact f''(0)", "0.469599988", "from ε = 0.01", "from Δη", "from η max", "lower it"};
     QTest::newRow("fine ε, short far field: η max dominates")
-        << QStringList{"Text_Eps=1e-9", "Text_MaxIter=200", "Text_xMax=4", "Text_F0_2w=0.45", "Text_dF0_2w=0.01"} << "Command1"
-        << QStringList{"from η max = 4", "raise η max"};
+        << QStringList{"Text_Eps=1e-9", "Text_MaxIter=200", "Text_xMax=4", "Text_F0_2w=0.45", "Text_dF0_2w=0.01"}
+        << "Command1" << QStringList{"from η max = 4", "raise η max"};
     QTest::newRow("energy search: the f''(0) it used")
         << QStringList{"Text_F0_2w=0.4", "Text_F1_1w=0.3", "Text_Eps=1e-9", "Text_MaxIter=200"} << "Command3"
         << QStringList{"exact g'(0)", "from the f''(0) = 0.4 it used", "Falkner-Skan search first"};

@@ -18,8 +18,8 @@ using Column = ResultsTableModel::Column;
 
 namespace {
 
-const QStringList kRows = {"f''(0)", "g'(0)", "δ*", "θ", "H", "η99", "η∞",
-                           "Cf·√Re_x", "Nu_x/√Re_x", "δ*/x·√Re_x", "θ/x·√Re_x", "δ99/x·√Re_x"};
+const QStringList kRows = {"f''(0)", "g'(0)",    "δ*",         "θ",          "H",         "η99",
+                           "η∞",     "Cf·√Re_x", "Nu_x/√Re_x", "δ*/x·√Re_x", "θ/x·√Re_x", "δ99/x·√Re_x"};
 
 bool reversedFlowSelectable(const QComboBox* combo)
 {
@@ -58,7 +58,8 @@ void ExploreSolutionTest::tableHasTheTextbookRowsAndColumns()
     s.open();
     const ResultsTableModel* model = results(*s.explore);
     QCOMPARE(model->rowCount(), kRows.size());
-    for (int row = 0; row < kRows.size(); ++row) QCOMPARE(model->index(row, Column::QuantityColumn).data().toString(), kRows[row]);
+    for (int row = 0; row < kRows.size(); ++row)
+        QCOMPARE(model->index(row, Column::QuantityColumn).data().toString(), kRows[row]);
     const QStringList columns = {"quantity", "value", "published", "difference"};
     for (int c = 0; c < columns.size(); ++c) QCOMPARE(model->headerData(c, Qt::Horizontal).toString(), columns[c]);
 }
@@ -86,7 +87,8 @@ void ExploreSolutionTest::missingValuesAreEmptyWithTheirReason_data()
     QTest::addColumn<int>("branch");
     QTest::addColumn<QStringList>("missing");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("reversed flow has no η99") << -0.1 << 1 << QStringList{"η99", "δ99/x·√Re_x"} << "attached branch only";
+    QTest::newRow("reversed flow has no η99")
+        << -0.1 << 1 << QStringList{"η99", "δ99/x·√Re_x"} << "attached branch only";
     QTest::newRow("β of 2 and more has no x-based forms")
         << 2.5 << 0 << QStringList{"Cf·√Re_x", "Nu_x/√Re_x", "δ*/x·√Re_x", "θ/x·√Re_x", "δ99/x·√Re_x"} << "β < 2";
 }
@@ -103,7 +105,10 @@ void ExploreSolutionTest::missingValuesAreEmptyWithTheirReason()
     s.branch()->setCurrentIndex(branch);
     for (const QString& quantity : kRows) {
         const QString value = cell(*s.explore, quantity, Column::ValueColumn);
-        const QString tip = results(*s.explore)->index(rowOf(*s.explore, quantity), Column::ValueColumn).data(Qt::ToolTipRole).toString();
+        const QString tip = results(*s.explore)
+                                ->index(rowOf(*s.explore, quantity), Column::ValueColumn)
+                                .data(Qt::ToolTipRole)
+                                .toString();
         if (missing.contains(quantity)) {
             QVERIFY2(value.isEmpty(), qPrintable(quantity + ": " + value));
             QVERIFY2(tip.contains(reason), qPrintable(tip));
@@ -129,7 +134,8 @@ void ExploreSolutionTest::belowSeparationNoNumberAnywhere()
     QVERIFY(said->isVisible());
     QVERIFY2(said->text().contains("separated") && said->text().contains("-0.198837735"), qPrintable(said->text()));
     QVERIFY(s.message().contains("separated"));
-    for (const char* curve : {"f", "f'", "f''", "g", "g'"}) QCOMPARE(seriesOf(*s.explore, "Chart_Solution", curve)->count(), 0);
+    for (const char* curve : {"f", "f'", "f''", "g", "g'"})
+        QCOMPARE(seriesOf(*s.explore, "Chart_Solution", curve)->count(), 0);
     // Nothing stale on the other tabs either.
     QCOMPARE(seriesOf(*s.explore, "Chart_WallShear", "current")->count(), 0);
     QCOMPARE(seriesOf(*s.explore, "Chart_HeatTransfer", "current")->count(), 0);
@@ -195,11 +201,16 @@ void ExploreSolutionTest::sliderAndBoxMoveTogetherWithOneSolve_data()
     QTest::addColumn<QString>("slider");
     QTest::addColumn<int>("position");
     QTest::addColumn<double>("value");
-    QTest::newRow("β slider, steps of 0.001") << "Spin_Beta" << "Slider_Beta" << 800 << 0.5;
-    QTest::newRow("Pr slider at its left end") << "Spin_Pr" << "Slider_Pr" << 0 << 0.001;
-    QTest::newRow("Pr slider in the middle is 1") << "Spin_Pr" << "Slider_Pr" << 3000 << 1.0;
-    QTest::newRow("Pr slider, a decade is a sixth") << "Spin_Pr" << "Slider_Pr" << 4000 << 10.0;
-    QTest::newRow("Pr slider at its right end") << "Spin_Pr" << "Slider_Pr" << 6000 << 1000.0;
+    QTest::newRow("β slider, steps of 0.001") << "Spin_Beta"
+                                              << "Slider_Beta" << 800 << 0.5;
+    QTest::newRow("Pr slider at its left end") << "Spin_Pr"
+                                               << "Slider_Pr" << 0 << 0.001;
+    QTest::newRow("Pr slider in the middle is 1") << "Spin_Pr"
+                                                  << "Slider_Pr" << 3000 << 1.0;
+    QTest::newRow("Pr slider, a decade is a sixth") << "Spin_Pr"
+                                                    << "Slider_Pr" << 4000 << 10.0;
+    QTest::newRow("Pr slider at its right end") << "Spin_Pr"
+                                                << "Slider_Pr" << 6000 << 1000.0;
 }
 
 void ExploreSolutionTest::sliderAndBoxMoveTogetherWithOneSolve()
@@ -290,7 +301,8 @@ void ExploreSolutionTest::copyPutsTheWholeTableOnTheClipboard()
     // Every value with 15 significant digits, read back as the number the table shows.
     const QStringList shear = lines[1].split('\t');
     const double wallShear = shear[1].toDouble();
-    QCOMPARE(wallShear, roundedTo15Digits(cuneola::analysis::solveMomentum(2.5, cuneola::analysis::Branch::Attached)->wallShear));
+    QCOMPARE(wallShear,
+             roundedTo15Digits(cuneola::analysis::solveMomentum(2.5, cuneola::analysis::Branch::Attached)->wallShear));
     const double shown = cell(*s.explore, "f''(0)", Column::ValueColumn).toDouble();
     QVERIFY(std::fabs(shown - wallShear) < 1e-9 * wallShear); // the table shows ten digits of it
     QCOMPARE(lines[8], "Cf·√Re_x\t\t\t");
@@ -299,7 +311,8 @@ void ExploreSolutionTest::copyPutsTheWholeTableOnTheClipboard()
     s.beta()->setValue(0.0);
     table->findChild<QAction*>("copyResultsAction")->trigger();
     const QStringList blasius = QGuiApplication::clipboard()->text().split('\n');
-    QVERIFY2(blasius[1].startsWith("f''(0)\t0.46959998") && blasius[1].contains("\t0.46959999\t-"), qPrintable(blasius[1]));
+    QVERIFY2(blasius[1].startsWith("f''(0)\t0.46959998") && blasius[1].contains("\t0.46959999\t-"),
+             qPrintable(blasius[1]));
     QVERIFY2(blasius[5].startsWith("H\t2.5911") && blasius[5].contains("\t2.59\t0.0011"), qPrintable(blasius[5]));
 }
 
@@ -315,7 +328,8 @@ void ExploreSolutionTest::numbersIgnoreTheLocale()
         QCOMPARE(s.beta()->text(), "0.000000");
         QVERIFY(cell(*s.explore, "g'(0)", Column::ValueColumn).startsWith("0.41"));
         control<QTableView>(*s.explore, "Table_Results")->findChild<QAction*>("copyResultsAction")->trigger();
-        QVERIFY(QGuiApplication::clipboard()->text().contains("\n" "g'(0)\t0.41"));
+        QVERIFY(QGuiApplication::clipboard()->text().contains("\n"
+                                                              "g'(0)\t0.41"));
     }
     QLocale::setDefault(saved);
 }

@@ -72,12 +72,18 @@ void ExploreWindowTest::takesBetaAndPrFromTheMainWindow_data()
     QTest::addColumn<double>("beta");
     QTest::addColumn<double>("Pr");
     QTest::addColumn<QString>("said"); // empty: nothing to say
-    QTest::newRow("defaults") << "0" << "1" << 0.0 << 1.0 << "";
-    QTest::newRow("typed values") << "0.5" << "0.7" << 0.5 << 0.7 << "";
-    QTest::newRow("by the Val rule") << "1D-1 wedge" << " 7 " << 0.1 << 7.0 << "";
-    QTest::newRow("β above the range") << "5" << "0.7" << 0.0 << 0.7 << "β = 5 is outside -0.3 to 4";
-    QTest::newRow("Pr of zero, as an empty box reads") << "0.3" << "" << 0.3 << 1.0 << "Pr = 0 is outside 0.001 to 1000";
-    QTest::newRow("β too large for a double") << "1e400" << "1" << 0.0 << 1.0 << "too large a number";
+    QTest::newRow("defaults") << "0"
+                              << "1" << 0.0 << 1.0 << "";
+    QTest::newRow("typed values") << "0.5"
+                                  << "0.7" << 0.5 << 0.7 << "";
+    QTest::newRow("by the Val rule") << "1D-1 wedge"
+                                     << " 7 " << 0.1 << 7.0 << "";
+    QTest::newRow("β above the range") << "5"
+                                       << "0.7" << 0.0 << 0.7 << "β = 5 is outside -0.3 to 4";
+    QTest::newRow("Pr of zero, as an empty box reads") << "0.3"
+                                                       << "" << 0.3 << 1.0 << "Pr = 0 is outside 0.001 to 1000";
+    QTest::newRow("β too large for a double") << "1e400"
+                                              << "1" << 0.0 << 1.0 << "too large a number";
 }
 
 void ExploreWindowTest::takesBetaAndPrFromTheMainWindow()
@@ -150,7 +156,8 @@ void ExploreWindowTest::everyControlIsReachableByTab()
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         for (QWidget* w : stops)
-            QVERIFY2(reached.contains(w), qPrintable(tabs->tabText(i) + ": " + w->objectName() + " " + w->metaObject()->className()));
+            QVERIFY2(reached.contains(w),
+                     qPrintable(tabs->tabText(i) + ": " + w->objectName() + " " + w->metaObject()->className()));
     }
 }
 
@@ -158,7 +165,8 @@ void ExploreWindowTest::plotsCopyAsImages()
 {
     ExploreSession s;
     s.open();
-    for (const char* name : {"Chart_Solution", "Chart_Shooting", "Chart_WallShear", "Chart_ShapeFactor", "Chart_HeatTransfer"}) {
+    for (const char* name :
+         {"Chart_Solution", "Chart_Shooting", "Chart_WallShear", "Chart_ShapeFactor", "Chart_HeatTransfer"}) {
         auto* view = control<ChartView>(*s.explore, name);
         QAction* copy = view->findChild<QAction*>("copyPlotAction");
         QVERIFY(copy);
