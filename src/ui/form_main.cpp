@@ -349,7 +349,7 @@ cuneola::NumberReading Form_Main::textValue(cuneola::InputBox box) const { retur
 void Form_Main::Mn_Explore_Click()
 {
     if (!m_explore) {
-        m_explore = std::make_unique<Form_Explore>([this](InputBox box) { return textValue(box); });
+        m_explore = std::make_unique<Form_Explore>([this](cuneola::InputBox box) { return textValue(box); });
         connect(this, &Form_Main::searchFinished, m_explore.get(), &Form_Explore::showSearch);
         if (m_lastRecord) m_explore->showSearch(*m_lastRecord);
     } else if (!m_explore->isVisible()) {
