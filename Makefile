@@ -1,4 +1,4 @@
-# SPDX-License-Identifier: MIT
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The everyday commands: `make run` builds the program and opens the window, `make test`
 # builds everything and runs every test. Both configure the build directory once; CMake
 # itself reconfigures when a CMakeLists.txt changes.

@@ -1,4 +1,4 @@
-# SPDX-License-Identifier: MIT
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Settings every target of the project links: strict IEEE arithmetic, warnings
 # (optionally as errors), and optionally the sanitizers.
 add_library(cuneola_settings INTERFACE)

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: for any finite double d, the text written for d reads back as
 // d rounded to 15 significant digits, and that value is written as the same text.
 #include "fifteen_digit_rounding.h"

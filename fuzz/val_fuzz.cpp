@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the Val reading of any text ends quickly with a finite number
 // or a range status, and agrees with itself when the ignored blanks are dropped.
 #include "number_text.h"

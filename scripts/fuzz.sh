@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# SPDX-License-Identifier: MIT
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang and runs each for a set time
 # (FUZZ_SECONDS, default 60). Exits non-zero on the first finding; the input that
 # caused it is left in build-fuzz/findings/ to turn into a regression test.

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# SPDX-License-Identifier: MIT
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Cuneola needs to build, test and run, and generates
 # the German locale the number-reading test runs under; does nothing when all is
 # present. Uses sudo when not run as root.

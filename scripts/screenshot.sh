@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# SPDX-License-Identifier: MIT
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes docs/screenshot.png from the real window under Xvfb, after a Calculate of the
 # Falkner-Skan equation, and docs/explore.png and docs/explore-shooting.png from the
 # Explore window after it. The other pictures (at start, after the energy Calculate, the

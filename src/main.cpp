@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cuneola's entry point: the application and its main window.
 #include "app_identity.h"
 #include "form_main.h"

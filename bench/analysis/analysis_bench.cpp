@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the exact-solution library costs: one full solve, the two families, a shooting map.
 #include "error_budget.h"
 #include "families.h"

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of one log row, formatted once per trial: ordinary values, exact ties, and values near 1e14.
 #include "iteration_log.h"
 

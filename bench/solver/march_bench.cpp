@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of the march per step against a plain loop of the same arithmetic, and of a whole search.
 #include "null_window.h"
 #include "rk4g.h"

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Explore's response to its inputs: from a new β or Pr to the repainted window, with the Pr family behind it.
 #include "form_explore.h"
 #include "form_main.h"

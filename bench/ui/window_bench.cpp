@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window adds to a search: drawing into the retained image, the log of a very long search, scrolling it.
 #include "form_main.h"
 #include "log_model.h"

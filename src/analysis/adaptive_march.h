@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bounded adaptive marches of the similarity systems with Boost.Odeint.
 #pragma once
 

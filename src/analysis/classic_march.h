@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's Gill march as a function of one trial wall value, and its roots.
 #pragma once
 

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wall temperature gradient g'(0) of the energy equation over an exact momentum solution.
 #include "energy_solution.h"
 

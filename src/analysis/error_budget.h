@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the error of a classic search result comes from: its tolerance, its step, its far field.
 #pragma once
 

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Families of exact solutions: f''(0) and H along beta through the fold, g'(0) along Pr.
 #pragma once
 

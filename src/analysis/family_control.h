@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a caller follows and stops a long computation from another thread.
 #pragma once
 

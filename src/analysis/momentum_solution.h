@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exact Falkner-Skan solution for a wedge parameter and a branch, by Newton shooting.
 #pragma once
 

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers inside the library's messages, independent of the locale.
 #pragma once
 

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Published values a window shows beside the computed ones.
 #include "published_values.h"
 

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The function a classic search zeroes: the outer value against the trial wall value.
 #include "shooting_map.h"
 

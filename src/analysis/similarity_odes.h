@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The similarity equations as first-order systems for the adaptive integrator.
 #pragma once
 

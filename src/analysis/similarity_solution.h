@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One full exact solution: both equations, the tabulated quantities and the profiles.
 #pragma once
 

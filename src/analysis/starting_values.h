@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where Newton shooting starts: f''(0) and eta_inf from tables, never from the user.
 #pragma once
 

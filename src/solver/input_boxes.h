@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The twelve input boxes as designed: one row per box, read by the window, the refusal messages and the tests.
 #pragma once
 

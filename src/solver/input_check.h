@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which inputs a search refuses before it runs, and the message that says why.
 #pragma once
 

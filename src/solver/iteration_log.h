@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lines of the iteration log: headers and one row per trial.
 #pragma once
 

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fourth-order Runge-Kutta method in Gill's form, after S. Gill, "A process for
 // the step-by-step integration of differential equations in an automatic digital
 // computing machine", Proc. Cambridge Philos. Soc. 47 (1951) 96-108.

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One shooting trial: the Gill Runge-Kutta march of the similarity equations.
 #pragma once
 

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a shooting search needs of the window: its text boxes, status text and log.
 #pragma once
 

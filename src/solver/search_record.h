@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What one run of a search did: its settings and every trial it marched, in order.
 #pragma once
 

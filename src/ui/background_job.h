@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A computation of the analysis library off the window's thread, which a newer one cancels.
 #pragma once
 

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Axis ranges with round tick marks for the Explore window's charts.
 #include "chart_axes.h"
 

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A chart view of the Explore window: copy as an image, a read-out under the mouse, clicks on the plot.
 #include "chart_view.h"
 

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The units the windows are designed in: twips for places and sizes, and their light yellow.
 #pragma once
 

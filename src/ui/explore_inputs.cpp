@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Explore window's inputs: β and Pr, each a box with a slider, and the branch.
 #include "explore_inputs.h"
 

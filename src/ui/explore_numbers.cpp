@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers as the Explore window shows them: a full stop as the point whatever the locale.
 #include "explore_numbers.h"
 

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form_About: the small window that names the tool, what it does, who made it and whom to write to.
 #pragma once
 

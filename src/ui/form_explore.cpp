@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form_Explore: exact solutions for any β and Pr, the last search's shooting map, separation and heat transfer.
 #include "form_explore.h"
 

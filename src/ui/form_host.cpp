@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search's view of the main window: its text boxes, status label and log.
 #include "form_host.h"
 

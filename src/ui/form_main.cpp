@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form_Main: Cuneola's working window, with the inputs, the two Calculate buttons, the plot and the log.
 #include "form_main.h"
 

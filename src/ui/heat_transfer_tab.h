@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Heat-transfer tab: g'(0) against Pr on log-log axes, its two asymptotes and its power fit.
 #pragma once
 

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text <-> number rules of the text boxes: the Val reading and the 15-digit writing.
 #pragma once
 

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picture1: the plot area, a drawing surface with a retained image at the screen's pixel ratio.
 #pragma once
 

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // World coordinates of the plot onto the pixels of its retained image.
 #include "plot_mapping.h"
 

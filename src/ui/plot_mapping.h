@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // World coordinates of the plot onto the pixels of its retained image: the one mapping
 // that drawing and tests share.
 #pragma once

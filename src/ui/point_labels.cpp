@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Short texts pinned to data points of a chart, kept in place as the chart resizes.
 #include "point_labels.h"
 

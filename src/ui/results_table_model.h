@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table of what a textbook tabulates: computed value, published value and their difference.
 #pragma once
 

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes pictures of the real windows on the running X server: after each Calculate, with About open, and Explore.
 #include "form_about.h"
 #include "form_explore.h"

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Separation tab: f''(0) and H along β over both branches through the fold at β_s.
 #pragma once
 

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the Shooting tab computes from a search's record, off the window's thread.
 #pragma once
 

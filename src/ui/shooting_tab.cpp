@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Shooting tab: the function the main window's last search zeroed, its trials on it, its error budget.
 #include "shooting_tab.h"
 

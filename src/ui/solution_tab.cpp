@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Solution tab: the exact profiles with pins to compare, and the table of tabulated quantities.
 #include "solution_tab.h"
 

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fonts the windows are designed for, with metric-compatible stand-ins where they are missing.
 #include "ui_fonts.h"
 

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // g'(0) of the energy equation: the Pr = 1 identity, the two asymptotes, and the closed-form tail.
 #include "energy_solution.h"
 #include "families.h"

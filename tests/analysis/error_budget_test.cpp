@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The error budget of classic search results, and the classic march's own root.
 #include "classic_march.h"
 #include "error_budget.h"

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Families of exact solutions: through the fold in beta, and along Pr.
 #include "energy_solution.h"
 #include "families.h"

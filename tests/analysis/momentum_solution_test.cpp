@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exact Falkner-Skan solutions against Inglis's table, the fold, and identities that need no table.
 #include "momentum_solution.h"
 #include "published_values.h"

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shooting map: the classic march sampled over the trials of a search.
 #include "shooting_map.h"
 

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tabulated quantities and profiles of one exact solution.
 #include "similarity_solution.h"
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# SPDX-License-Identifier: MIT
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the .deb, unpacks it into a scratch root, checks what it installs and
 # that the installed program starts and keeps running on the offscreen platform.
 set -euo pipefail
@@ -22,9 +22,11 @@ done
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"
 for f in usr/bin/cuneola usr/share/applications/$app.desktop usr/share/metainfo/$app.metainfo.xml \
-         usr/share/icons/hicolor/scalable/apps/$app.svg usr/share/icons/hicolor/256x256/apps/$app.png; do
+         usr/share/icons/hicolor/scalable/apps/$app.svg usr/share/icons/hicolor/256x256/apps/$app.png \
+         usr/share/doc/cuneola/copyright usr/share/doc/cuneola/LICENSE; do
   [[ -e "$root/$f" ]] || { echo "not installed: $f"; exit 1; }
 done
+grep -q "^License: GPL-3+" "$root/usr/share/doc/cuneola/copyright" || { echo "copyright file without GPL-3+"; exit 1; }
 # Both files name the application by its id inside as well.
 grep -qx "Icon=$app" "$root/usr/share/applications/$app.desktop" || { echo "desktop entry without Icon=$app"; exit 1; }
 grep -q "<id>$app</id>" "$root/usr/share/metainfo/$app.metainfo.xml" || { echo "metainfo without <id>$app</id>"; exit 1; }

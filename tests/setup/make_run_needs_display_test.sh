@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# SPDX-License-Identifier: MIT
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Without a display, `make run` stops at once with one line that says what it needs,
 # before installing or building anything.
 set -uo pipefail

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The march allocates nothing, and a search allocates nothing per trial.
 #include "null_window.h"
 #include "rk4g.h"

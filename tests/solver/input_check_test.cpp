@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules that refuse a run before it starts, in the order they are checked.
 #include "input_check.h"
 

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four-decimal number format of the log, its rows and headers.
 #include "iteration_log.h"
 

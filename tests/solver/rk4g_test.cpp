@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Gill march: step counts, coefficients, known wall values, cut-off and faults.
 #include "null_window.h"
 #include "recording_fakes.h"

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Properties of the searches over many generated inputs: every run ends, logs one
 // row per march, and writes back texts that read as the values it ended with.
 #include "fifteen_digit_rounding.h"

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record a search keeps of its run: the same trials the log shows, and nothing for a refused run.
 #include "iteration_log.h"
 #include "recording_fakes.h"

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Both shooting searches: log rows, status, write-back and the edges of their inputs.
 #include "iteration_log.h"
 #include "recording_fakes.h"

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test oracle: a double rounded to 15 significant digits, as a written-back text reads.
 #pragma once
 

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A plot surface that draws nothing and a host with the default texts, for timing the core alone.
 #pragma once
 

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A plot surface and a search host that record every call, for tests without a window.
 #pragma once
 

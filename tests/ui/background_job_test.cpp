@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Background jobs: the newest result only, progress shown after 0.1 s, cancelling, failing, ending.
 #include "background_job.h"
 

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window offers beyond a calculation: tooltips, copying the log and the plot, the icon.
 #include "form_about.h"
 #include "ui_test_support.h"

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Explore's Separation and Heat-transfer tabs: the families, the current point, choosing β on a curve.
 #include "explore_test_support.h"
 #include "families.h"

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Explore's Shooting tab: the main window's last search on its shooting map, and its error budget.
 #include "explore_test_support.h"
 #include "iteration_log.h"

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Explore's inputs and Solution tab: the table, missing values and why, below separation, pins, copying.
 #include "explore_test_support.h"
 #include "fifteen_digit_rounding.h"

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers of the Explore window tests: opening it from the main window, its inputs, table and charts.
 #pragma once
 

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Explore window as a whole: opened from the menu, its β and Pr from the main window, keyboard and screen readers.
 #include "explore_test_support.h"
 

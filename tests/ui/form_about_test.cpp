@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About window: one instance, modeless and ownerless, shown as designed at every opening.
 #include "form_about.h"
 #include "ui_test_support.h"

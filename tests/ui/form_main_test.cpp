@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its controls as designed, both Calculate buttons, and refused inputs.
 #include "form_about.h"
 #include "iteration_log.h"

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile inputs typed into the real window: each ends in a result, a plain refusal
 // or a reported fault, and leaves the window consistent.
 #include "input_check.h"

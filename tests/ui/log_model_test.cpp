@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The log's lines: kept in order, exactly as appended, and cleared for each new search.
 #include "log_model.h"
 

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Val reading and the 15-digit writing of the text boxes.
 #include "number_text.h"
 

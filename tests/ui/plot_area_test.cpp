@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picture1: the pixels of the retained image after a click, and the drawing operations at their edges.
 #include "recording_fakes.h"
 #include "shooting_search.h"

@@ -1,4 +1,4 @@
-// SPDX-License-Identifier: MIT
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers of the window tests: finding controls by name and taking a snapshot of all the window shows.
 #pragma once
 
