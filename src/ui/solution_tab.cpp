@@ -295,7 +295,9 @@ void SolutionTab::showNoSolution(const QString& reason)
     for (QLineSeries* curve : m_curves) curve->clear();
     m_results->setMissing(reason);
     m_pin->setEnabled(false);
-    showNotes();
+    // The message above the curves already says why every row is empty.
+    m_notes->clear();
+    m_notes->hide();
 }
 
 void SolutionTab::showNotes()

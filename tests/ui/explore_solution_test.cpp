@@ -134,6 +134,7 @@ void ExploreSolutionTest::belowSeparationNoNumberAnywhere()
     QVERIFY(said->isVisible());
     QVERIFY2(said->text().contains("separated") && said->text().contains("-0.198837735"), qPrintable(said->text()));
     QVERIFY(s.message().contains("separated"));
+    QVERIFY(!control<QLabel>(*s.explore, "Lbl_ResultNotes")->isVisible()); // said once above the curves
     for (const char* curve : {"f", "f'", "f''", "g", "g'"})
         QCOMPARE(seriesOf(*s.explore, "Chart_Solution", curve)->count(), 0);
     // Nothing stale on the other tabs either.
