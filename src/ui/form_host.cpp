@@ -4,15 +4,13 @@
 
 #include "log_model.h"
 #include "number_text.h"
+#include "text_view.h"
 
 #include <QLabel>
 #include <QLineEdit>
 
 using cuneola::InputBox;
-
-namespace {
-QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-} // namespace
+using cuneola::ui::fromView;
 
 FormHost::FormHost(const Boxes& boxes, QLabel* status, LogModel* log) : m_boxes(boxes), m_status(status), m_log(log) {}
 

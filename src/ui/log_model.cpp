@@ -2,6 +2,8 @@
 // The lines of the iteration log, held compactly for List1.
 #include "log_model.h"
 
+#include "text_view.h"
+
 #include <algorithm>
 
 int LogModel::rowCount(const QModelIndex& parent) const
@@ -45,8 +47,7 @@ std::string_view LogModel::lineView(int row) const
 QString LogModel::line(int row) const
 {
     if (row < 0 || row >= rowCount()) return {};
-    const std::string_view text = lineView(row);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return cuneola::ui::fromView(lineView(row));
 }
 
 QString LogModel::copyText(QList<int> rows) const

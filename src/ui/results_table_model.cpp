@@ -3,10 +3,12 @@
 #include "results_table_model.h"
 
 #include "explore_numbers.h"
+#include "text_view.h"
 
 using cuneola::analysis::kQuantities;
 using cuneola::analysis::Quantity;
 using cuneola::ui::decimalsText;
+using cuneola::ui::fromView;
 using cuneola::ui::significantText;
 
 namespace {
@@ -14,8 +16,6 @@ namespace {
 // Ten digits show where the published tables end; the difference needs only its size.
 constexpr int kShownDigits = 10;
 constexpr int kDifferenceDigits = 3;
-
-QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 } // namespace
 

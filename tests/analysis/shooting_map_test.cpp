@@ -3,6 +3,7 @@
 #include "shooting_map.h"
 
 #include "form_values.h"
+#include "null_window.h"
 #include "rk4g.h"
 
 #include <gtest/gtest.h>
@@ -19,15 +20,6 @@ const ClassicSetting kDefaultMomentum{MarchMode::Momentum, 0.0, 0.01, 10.0, -1.0
 // The guesses the default momentum search marches, in order.
 const std::vector<double> kDefaultTrials{0.1, 0.2, 0.3, 0.4, 0.5, 0.49, 0.48, 0.47};
 
-class NoPlot final : public PlotSurface {
-public:
-    void Scale(double, double, double, double) override {}
-    void Cls() override {}
-    void Line(double, double, double, double) override {}
-    void Line(double, double, double, double, Colour) override {}
-    void Circle(double, double, double, Colour) override {}
-};
-
 TEST(ShootingMap, SearchTrialsLieExactlyOnTheCurve)
 {
     const Outcome<ShootingMap> map = shootingMap(kDefaultMomentum, kDefaultTrials, 200);
@@ -38,7 +30,7 @@ TEST(ShootingMap, SearchTrialsLieExactlyOnTheCurve)
         const auto at = std::find_if(map->samples.begin(), map->samples.end(),
                                      [trial](const ClassicTrial& t) { return t.trial == trial; });
         ASSERT_NE(at, map->samples.end()) << trial;
-        NoPlot plot;
+        bench::NullPlot plot;
         double outer = 0.0, unused = 0.0;
         RK4G(form, plot, 0.0, 0.0, trial, outer, 0.0, 0.0, unused);
         EXPECT_EQ(at->outer, outer) << trial;
