@@ -2,7 +2,7 @@
 // libFuzzer target: for any finite double d, the text written for d reads back as
 // d rounded to 15 significant digits, and that value is written as the same text.
 #include "fifteen_digit_rounding.h"
-#include "number_text.h"
+#include "numbertext/number_text.h"
 
 #include <cmath>
 #include <cstdint>

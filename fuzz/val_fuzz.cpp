@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the Val reading of any text ends quickly with a finite number
 // or a range status, and agrees with itself when the ignored blanks are dropped.
-#include "number_text.h"
+#include "numbertext/number_text.h"
 
 #include <cmath>
 #include <cstdint>

@@ -19,7 +19,7 @@ cmake --build "$build_dir" --target cuneola_screenshot -j "$(nproc 2>/dev/null |
 
 out=$(mktemp -d "${TMPDIR:-/tmp}/cuneola-screenshots.XXXXXX")
 # 96 dots per inch, so that the design's 15 twips make one pixel.
-xvfb-run -a -s "-screen 0 1280x800x24 -dpi 96" "$build_dir/src/ui/cuneola_screenshot" "$out"
+xvfb-run -a -s "-screen 0 1280x800x24 -dpi 96" "$build_dir/tools/cuneola_screenshot" "$out"
 
 mkdir -p docs
 cp "$out/calculate-momentum.png" docs/screenshot.png

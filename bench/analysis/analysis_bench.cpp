@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the exact-solution library costs: one full solve, the two families, a shooting map.
-#include "error_budget.h"
-#include "families.h"
-#include "shooting_map.h"
-#include "similarity_solution.h"
+#include "analysis/error_budget.h"
+#include "analysis/families.h"
+#include "analysis/shooting_map.h"
+#include "analysis/similarity_solution.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of one log row, formatted once per trial: ordinary values, exact ties, and values near 1e14.
-#include "iteration_log.h"
+#include "solver/iteration_log.h"
 
 #include <benchmark/benchmark.h>
 

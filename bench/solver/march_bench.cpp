@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of the march per step against a plain loop of the same arithmetic, and of a whole search.
 #include "null_window.h"
-#include "rk4g.h"
-#include "shooting_search.h"
+#include "solver/rk4g.h"
+#include "solver/shooting_search.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's Gill march as a function of one trial wall value, and its roots.
-#include "classic_march.h"
+#include "analysis/classic_march.h"
 
-#include "number_words.h"
-#include "plot_surface.h"
-#include "rk4g.h"
+#include "analysis/number_words.h"
+#include "solver/plot_surface.h"
+#include "solver/rk4g.h"
 
 #include <algorithm>
 #include <cmath>

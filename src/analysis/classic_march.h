@@ -2,9 +2,9 @@
 // The main window's Gill march as a function of one trial wall value, and its roots.
 #pragma once
 
-#include "family_control.h"
-#include "form_values.h"
-#include "outcome.h"
+#include "analysis/family_control.h"
+#include "solver/form_values.h"
+#include "analysis/outcome.h"
 
 namespace cuneola::analysis {
 

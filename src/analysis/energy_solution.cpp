@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The wall temperature gradient g'(0) of the energy equation over an exact momentum solution.
-#include "energy_solution.h"
+#include "analysis/energy_solution.h"
 
-#include "adaptive_march.h"
-#include "number_words.h"
-#include "similarity_odes.h"
+#include "analysis/adaptive_march.h"
+#include "analysis/number_words.h"
+#include "analysis/similarity_odes.h"
 
 #include <cmath>
 #include <limits>

@@ -2,8 +2,8 @@
 // The wall temperature gradient g'(0) of the energy equation over an exact momentum solution.
 #pragma once
 
-#include "momentum_solution.h"
-#include "outcome.h"
+#include "analysis/momentum_solution.h"
+#include "analysis/outcome.h"
 
 #include <optional>
 

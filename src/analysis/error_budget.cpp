@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where the error of a classic search result comes from: its tolerance, its step, its far field.
-#include "error_budget.h"
+#include "analysis/error_budget.h"
 
-#include "energy_solution.h"
-#include "momentum_solution.h"
-#include "number_words.h"
+#include "analysis/energy_solution.h"
+#include "analysis/momentum_solution.h"
+#include "analysis/number_words.h"
 
 #include <algorithm>
 #include <array>

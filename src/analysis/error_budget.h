@@ -2,9 +2,9 @@
 // Where the error of a classic search result comes from: its tolerance, its step, its far field.
 #pragma once
 
-#include "classic_march.h"
-#include "family_control.h"
-#include "outcome.h"
+#include "analysis/classic_march.h"
+#include "analysis/family_control.h"
+#include "analysis/outcome.h"
 
 #include <string>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Families of exact solutions: f''(0) and H along beta through the fold, g'(0) along Pr.
-#include "families.h"
+#include "analysis/families.h"
 
-#include "energy_solution.h"
-#include "starting_values.h"
+#include "analysis/energy_solution.h"
+#include "analysis/starting_values.h"
 
 #include <cmath>
 #include <numbers>

@@ -2,9 +2,9 @@
 // Families of exact solutions: f''(0) and H along beta through the fold, g'(0) along Pr.
 #pragma once
 
-#include "family_control.h"
-#include "momentum_solution.h"
-#include "outcome.h"
+#include "analysis/family_control.h"
+#include "analysis/momentum_solution.h"
+#include "analysis/outcome.h"
 
 #include <optional>
 #include <vector>

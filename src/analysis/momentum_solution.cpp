@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The exact Falkner-Skan solution for a wedge parameter and a branch, by Newton shooting.
-#include "momentum_solution.h"
+#include "analysis/momentum_solution.h"
 
-#include "adaptive_march.h"
-#include "number_words.h"
-#include "similarity_odes.h"
-#include "starting_values.h"
+#include "analysis/adaptive_march.h"
+#include "analysis/number_words.h"
+#include "analysis/similarity_odes.h"
+#include "analysis/starting_values.h"
 
 #include <algorithm>
 #include <cmath>

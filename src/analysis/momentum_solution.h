@@ -2,7 +2,7 @@
 // The exact Falkner-Skan solution for a wedge parameter and a branch, by Newton shooting.
 #pragma once
 
-#include "outcome.h"
+#include "analysis/outcome.h"
 
 #include <string_view>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers inside the library's messages, independent of the locale.
-#include "number_words.h"
+#include "analysis/number_words.h"
 
 #include <charconv>
 

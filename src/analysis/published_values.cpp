@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Published values a window shows beside the computed ones.
-#include "published_values.h"
+#include "analysis/published_values.h"
 
 #include <array>
 

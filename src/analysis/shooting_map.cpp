@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The function a classic search zeroes: the outer value against the trial wall value.
-#include "shooting_map.h"
+#include "analysis/shooting_map.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,9 +2,9 @@
 // The function a classic search zeroes: the outer value against the trial wall value.
 #pragma once
 
-#include "classic_march.h"
-#include "family_control.h"
-#include "outcome.h"
+#include "analysis/classic_march.h"
+#include "analysis/family_control.h"
+#include "analysis/outcome.h"
 
 #include <span>
 #include <vector>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One full exact solution: both equations, the tabulated quantities and the profiles.
-#include "similarity_solution.h"
+#include "analysis/similarity_solution.h"
 
-#include "adaptive_march.h"
-#include "energy_solution.h"
-#include "published_values.h"
-#include "similarity_odes.h"
+#include "analysis/adaptive_march.h"
+#include "analysis/energy_solution.h"
+#include "analysis/published_values.h"
+#include "analysis/similarity_odes.h"
 
 #include <cmath>
 #include <numbers>

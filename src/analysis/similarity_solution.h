@@ -2,8 +2,8 @@
 // One full exact solution: both equations, the tabulated quantities and the profiles.
 #pragma once
 
-#include "momentum_solution.h"
-#include "outcome.h"
+#include "analysis/momentum_solution.h"
+#include "analysis/outcome.h"
 
 #include <array>
 #include <optional>

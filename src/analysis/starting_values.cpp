@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where Newton shooting starts: f''(0) and eta_inf from tables, never from the user.
-#include "starting_values.h"
+#include "analysis/starting_values.h"
 
-#include "published_values.h"
+#include "analysis/published_values.h"
 
 #include <algorithm>
 #include <array>

@@ -2,7 +2,7 @@
 // Where Newton shooting starts: f''(0) and eta_inf from tables, never from the user.
 #pragma once
 
-#include "momentum_solution.h"
+#include "analysis/momentum_solution.h"
 
 namespace cuneola::analysis {
 

@@ -2,7 +2,7 @@
 // The values each Calculate click sets for the march and the plot.
 #pragma once
 
-#include "plot_surface.h"
+#include "solver/plot_surface.h"
 
 #include <array>
 

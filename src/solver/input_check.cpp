@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Which inputs a search refuses before it runs, and the message that says why.
-#include "input_check.h"
+#include "solver/input_check.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 // Which inputs a search refuses before it runs, and the message that says why.
 #pragma once
 
-#include "search_host.h"
+#include "solver/search_host.h"
 
 #include <optional>
 #include <string>

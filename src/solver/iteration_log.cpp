@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The lines of the iteration log: headers and one row per trial.
-#include "iteration_log.h"
+#include "solver/iteration_log.h"
 
 #include <charconv>
 #include <cmath>

@@ -6,7 +6,7 @@
 // Every line below is one chain of double operations in the order written; the
 // build forbids contraction into fused multiply-adds, so each product is rounded
 // before it is added. Reordering any of them changes the last digits of the results.
-#include "rk4g.h"
+#include "solver/rk4g.h"
 
 #include <cmath>
 

@@ -2,8 +2,8 @@
 // One shooting trial: the Gill Runge-Kutta march of the similarity equations.
 #pragma once
 
-#include "form_values.h"
-#include "plot_surface.h"
+#include "solver/form_values.h"
+#include "solver/plot_surface.h"
 
 namespace cuneola {
 

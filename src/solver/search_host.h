@@ -2,7 +2,7 @@
 // What a shooting search needs of the window: its text boxes, status text and log.
 #pragma once
 
-#include "input_boxes.h"
+#include "solver/input_boxes.h"
 
 #include <string_view>
 

@@ -2,7 +2,7 @@
 // What one run of a search did: its settings and every trial it marched, in order.
 #pragma once
 
-#include "form_values.h"
+#include "solver/form_values.h"
 
 #include <limits>
 #include <vector>

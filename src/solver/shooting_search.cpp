@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The shooting search behind both Calculate buttons.
-#include "shooting_search.h"
+#include "solver/shooting_search.h"
 
-#include "input_check.h"
-#include "iteration_log.h"
-#include "rk4g.h"
+#include "solver/input_check.h"
+#include "solver/iteration_log.h"
+#include "solver/rk4g.h"
 
 #include <charconv>
 #include <cmath>

@@ -2,10 +2,10 @@
 // The shooting search behind both Calculate buttons.
 #pragma once
 
-#include "form_values.h"
-#include "plot_surface.h"
-#include "search_host.h"
-#include "search_record.h"
+#include "solver/form_values.h"
+#include "solver/plot_surface.h"
+#include "solver/search_host.h"
+#include "solver/search_record.h"
 
 #include <cstdint>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // g'(0) of the energy equation: the Pr = 1 identity, the two asymptotes, and the closed-form tail.
-#include "energy_solution.h"
-#include "families.h"
-#include "similarity_solution.h"
+#include "analysis/energy_solution.h"
+#include "analysis/families.h"
+#include "analysis/similarity_solution.h"
 
 #include <gtest/gtest.h>
 

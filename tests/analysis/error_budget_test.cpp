@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The error budget of classic search results, and the classic march's own root.
-#include "classic_march.h"
-#include "error_budget.h"
+#include "analysis/classic_march.h"
+#include "analysis/error_budget.h"
 
 #include <gtest/gtest.h>
 

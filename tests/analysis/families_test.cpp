@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Families of exact solutions: through the fold in beta, and along Pr.
-#include "energy_solution.h"
-#include "families.h"
-#include "published_values.h"
+#include "analysis/energy_solution.h"
+#include "analysis/families.h"
+#include "analysis/published_values.h"
 
 #include <gtest/gtest.h>
 

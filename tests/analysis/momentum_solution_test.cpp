@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Exact Falkner-Skan solutions against Inglis's table, the fold, and identities that need no table.
-#include "momentum_solution.h"
-#include "published_values.h"
-#include "similarity_solution.h"
+#include "analysis/momentum_solution.h"
+#include "analysis/published_values.h"
+#include "analysis/similarity_solution.h"
 
 #include <gtest/gtest.h>
 

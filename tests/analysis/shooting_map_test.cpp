@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The shooting map: the classic march sampled over the trials of a search.
-#include "shooting_map.h"
+#include "analysis/shooting_map.h"
 
-#include "form_values.h"
+#include "solver/form_values.h"
 #include "null_window.h"
-#include "rk4g.h"
+#include "solver/rk4g.h"
 
 #include <gtest/gtest.h>
 

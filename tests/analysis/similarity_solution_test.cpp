@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The tabulated quantities and profiles of one exact solution.
-#include "similarity_solution.h"
+#include "analysis/similarity_solution.h"
 
 #include <gtest/gtest.h>
 

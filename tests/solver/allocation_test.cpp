@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The march allocates nothing, and a search allocates nothing per trial.
 #include "null_window.h"
-#include "rk4g.h"
-#include "shooting_search.h"
+#include "solver/rk4g.h"
+#include "solver/shooting_search.h"
 
 #include <gtest/gtest.h>
 

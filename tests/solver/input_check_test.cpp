@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The rules that refuse a run before it starts, in the order they are checked.
-#include "input_check.h"
+#include "solver/input_check.h"
 
 #include <gtest/gtest.h>
 

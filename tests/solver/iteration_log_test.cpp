@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The four-decimal number format of the log, its rows and headers.
-#include "iteration_log.h"
+#include "solver/iteration_log.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // The Gill march: step counts, coefficients, known wall values, cut-off and faults.
 #include "null_window.h"
 #include "recording_fakes.h"
-#include "rk4g.h"
+#include "solver/rk4g.h"
 
 #include <gtest/gtest.h>
 

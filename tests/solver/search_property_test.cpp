@@ -2,9 +2,9 @@
 // Properties of the searches over many generated inputs: every run ends, logs one
 // row per march, and writes back texts that read as the values it ended with.
 #include "fifteen_digit_rounding.h"
-#include "number_text.h"
+#include "numbertext/number_text.h"
 #include "recording_fakes.h"
-#include "shooting_search.h"
+#include "solver/shooting_search.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The record a search keeps of its run: the same trials the log shows, and nothing for a refused run.
-#include "iteration_log.h"
+#include "solver/iteration_log.h"
 #include "recording_fakes.h"
-#include "shooting_search.h"
+#include "solver/shooting_search.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Both shooting searches: log rows, status, write-back and the edges of their inputs.
-#include "iteration_log.h"
+#include "solver/iteration_log.h"
 #include "recording_fakes.h"
-#include "shooting_search.h"
+#include "solver/shooting_search.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // A plot surface that draws nothing and a host with the default texts, for timing the core alone.
 #pragma once
 
-#include "number_text.h"
-#include "plot_surface.h"
-#include "search_host.h"
+#include "numbertext/number_text.h"
+#include "solver/plot_surface.h"
+#include "solver/search_host.h"
 
 #include <array>
 

@@ -2,9 +2,9 @@
 // A plot surface and a search host that record every call, for tests without a window.
 #pragma once
 
-#include "number_text.h"
-#include "plot_surface.h"
-#include "search_host.h"
+#include "numbertext/number_text.h"
+#include "solver/plot_surface.h"
+#include "solver/search_host.h"
 
 #include <map>
 #include <string>

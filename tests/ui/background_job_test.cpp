@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Background jobs: the newest result only, progress shown after 0.1 s, cancelling, failing, ending.
-#include "background_job.h"
+#include "ui/common/background_job.h"
 
 #include <QProgressBar>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the window offers beyond a calculation: tooltips, copying the log and the plot, the icon.
-#include "form_about.h"
+#include "ui/classic/form_about.h"
 #include "ui_test_support.h"
 
 #include <QAction>

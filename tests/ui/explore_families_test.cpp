@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Explore's Separation and Heat-transfer tabs: the families, the current point, choosing β on a curve.
 #include "explore_test_support.h"
-#include "families.h"
-#include "heat_transfer_tab.h"
-#include "separation_tab.h"
+#include "analysis/families.h"
+#include "ui/explore/heat_transfer_tab.h"
+#include "ui/explore/separation_tab.h"
 
 #include <QCategoryAxis>
 #include <QCheckBox>

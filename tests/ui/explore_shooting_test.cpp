@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Explore's Shooting tab: the main window's last search on its shooting map, and its error budget.
 #include "explore_test_support.h"
-#include "iteration_log.h"
-#include "shooting_tab.h"
+#include "solver/iteration_log.h"
+#include "ui/explore/shooting_tab.h"
 
 #include <QScatterSeries>
 #include <QtTest>

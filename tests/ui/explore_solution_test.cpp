@@ -2,7 +2,7 @@
 // Explore's inputs and Solution tab: the table, missing values and why, below separation, pins, copying.
 #include "explore_test_support.h"
 #include "fifteen_digit_rounding.h"
-#include "momentum_solution.h"
+#include "analysis/momentum_solution.h"
 
 #include <QClipboard>
 #include <QLineSeries>

@@ -2,10 +2,10 @@
 // Helpers of the Explore window tests: opening it from the main window, its inputs, table and charts.
 #pragma once
 
-#include "chart_view.h"
-#include "form_explore.h"
-#include "results_table_model.h"
-#include "solution_tab.h"
+#include "ui/charts/chart_view.h"
+#include "ui/explore/form_explore.h"
+#include "ui/explore/results_table_model.h"
+#include "ui/explore/solution_tab.h"
 #include "ui_test_support.h"
 
 #include <QAbstractSeries>

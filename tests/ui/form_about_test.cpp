@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The About window: one instance, modeless and ownerless, shown as designed at every opening.
-#include "form_about.h"
+#include "ui/classic/form_about.h"
 #include "ui_test_support.h"
 
 #include <QPointer>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The log's lines: kept in order, exactly as appended, and cleared for each new search.
-#include "log_model.h"
+#include "ui/classic/log_model.h"
 
 #include <QAbstractItemModelTester>
 #include <QtTest>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Picture1: the pixels of the retained image after a click, and the drawing operations at their edges.
 #include "recording_fakes.h"
-#include "shooting_search.h"
+#include "solver/shooting_search.h"
 #include "ui_test_support.h"
 
 #include <QElapsedTimer>

@@ -1,0 +1,238 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Explore window's inputs: β and Pr, each a box with a slider, and the branch.
+#include "ui/explore/explore_inputs.h"
+
+#include "analysis/energy_solution.h"
+#include "ui/explore/explore_numbers.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QStandardItemModel>
+
+#include <cmath>
+
+using cuneola::analysis::Branch;
+using cuneola::ui::significantText;
+
+namespace {
+
+// The β slider moves in steps of 0.001; the Pr slider in steps of 0.001 decade.
+constexpr int kBetaSliderSteps = 4300;
+constexpr int kPrSliderSteps = 6000;
+const double kLogMinPr = std::log10(cuneola::analysis::kMinPr);
+const double kLogMaxPr = std::log10(cuneola::analysis::kMaxPr);
+
+double betaAt(int position)
+{
+    return ExploreInputs::kMinBeta + (ExploreInputs::kMaxBeta - ExploreInputs::kMinBeta) * position / kBetaSliderSteps;
+}
+int positionOfBeta(double beta)
+{
+    return static_cast<int>(std::lround((beta - ExploreInputs::kMinBeta) /
+                                        (ExploreInputs::kMaxBeta - ExploreInputs::kMinBeta) * kBetaSliderSteps));
+}
+double PrAt(int position) { return std::pow(10.0, kLogMinPr + (kLogMaxPr - kLogMinPr) * position / kPrSliderSteps); }
+int positionOfPr(double Pr)
+{
+    return static_cast<int>(std::lround((std::log10(Pr) - kLogMinPr) / (kLogMaxPr - kLogMinPr) * kPrSliderSteps));
+}
+
+QDoubleSpinBox* numberBox(QWidget* parent, const char* name, double min, double max, int decimals, double step,
+                          const QString& spoken, const QString& tip)
+{
+    auto* box = new QDoubleSpinBox(parent);
+    box->setObjectName(QLatin1String(name));
+    // Always a full stop as the point, as in the main window's boxes.
+    box->setLocale(QLocale::c());
+    box->setDecimals(decimals);
+    box->setRange(min, max);
+    box->setSingleStep(step);
+    box->setAccelerated(true);
+    box->setAccessibleName(spoken);
+    box->setToolTip(tip);
+    return box;
+}
+
+QSlider* slider(QWidget* parent, const char* name, int steps, const QString& spoken, const QString& tip)
+{
+    auto* s = new QSlider(Qt::Horizontal, parent);
+    s->setObjectName(QLatin1String(name));
+    s->setRange(0, steps);
+    s->setPageStep(steps / 40);
+    s->setMinimumWidth(120);
+    s->setAccessibleName(spoken);
+    s->setToolTip(tip);
+    return s;
+}
+
+QLabel* caption(QWidget* parent, const char* name, const QString& text, QWidget* buddy)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace
+
+ExploreInputs::ExploreInputs(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("ExploreInputs"));
+    m_beta = numberBox(this, "Spin_Beta", kMinBeta, kMaxBeta, kBetaDecimals, 0.01, tr("Wedge parameter beta"),
+                       tr("The wedge parameter β, from -0.3 to 4. Below β_s ≈ -0.1988 the boundary layer "
+                          "separates and there is no similarity solution."));
+    m_betaSlider = slider(this, "Slider_Beta", kBetaSliderSteps, tr("Wedge parameter beta slider"),
+                          tr("Drag to change β from -0.3 to 4."));
+    m_Pr = numberBox(this, "Spin_Pr", cuneola::analysis::kMinPr, cuneola::analysis::kMaxPr, kPrDecimals, 0.1,
+                     tr("Prandtl number"),
+                     tr("The Prandtl number Pr, from 0.001 (liquid metals) through 0.7 (air) and 7 (water) "
+                        "to 1000 (oils)."));
+    m_PrSlider = slider(this, "Slider_Pr", kPrSliderSteps, tr("Prandtl number slider, logarithmic"),
+                        tr("Drag to change Pr from 0.001 to 1000; each tenth of the slider is one power of ten."));
+    m_branch = new QComboBox(this);
+    m_branch->setObjectName(QStringLiteral("Combo_Branch"));
+    m_branch->addItem(tr("attached"), QVariant::fromValue(static_cast<int>(Branch::Attached)));
+    m_branch->addItem(tr("reversed flow"), QVariant::fromValue(static_cast<int>(Branch::ReversedFlow)));
+    m_branch->setAccessibleName(tr("Solution branch"));
+    m_branch->setToolTip(tr("Between β_s and 0 the Falkner-Skan equation has a second solution whose flow "
+                            "runs backwards near the wall (f''(0) < 0)."));
+    m_take = new QPushButton(tr("&Take β and Pr from the main window"), this);
+    m_take->setObjectName(QStringLiteral("Command_TakeFromMain"));
+    m_take->setAccessibleName(tr("Take beta and Pr from the main window"));
+    m_take->setToolTip(tr("Set β and Pr to the numbers in the main window's boxes."));
+    m_take->setAutoDefault(false);
+
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(caption(this, "Label_Beta", tr("β ="), m_beta));
+    row->addWidget(m_beta);
+    row->addWidget(m_betaSlider, 1);
+    row->addSpacing(12);
+    row->addWidget(caption(this, "Label_Pr", tr("&Pr ="), m_Pr));
+    row->addWidget(m_Pr);
+    row->addWidget(m_PrSlider, 1);
+    row->addSpacing(12);
+    row->addWidget(caption(this, "Label_Branch", tr("&Branch:"), m_branch));
+    row->addWidget(m_branch);
+    row->addSpacing(12);
+    row->addWidget(m_take);
+
+    {
+        const QSignalBlocker b1(m_beta), b2(m_betaSlider), b3(m_Pr), b4(m_PrSlider);
+        m_beta->setValue(0.0);
+        m_betaSlider->setValue(positionOfBeta(0.0));
+        m_Pr->setValue(1.0);
+        m_PrSlider->setValue(positionOfPr(1.0));
+    }
+    updateBranchChoice(0.0);
+
+    connect(m_beta, &QDoubleSpinBox::valueChanged, this, &ExploreInputs::betaEdited);
+    connect(m_Pr, &QDoubleSpinBox::valueChanged, this, &ExploreInputs::prEdited);
+    // A slider sets its box; the box announces the change.
+    connect(m_betaSlider, &QSlider::valueChanged, this, [this](int position) {
+        m_fromSlider = true;
+        m_beta->setValue(betaAt(position));
+        m_fromSlider = false;
+    });
+    connect(m_PrSlider, &QSlider::valueChanged, this, [this](int position) {
+        m_fromSlider = true;
+        m_Pr->setValue(PrAt(position));
+        m_fromSlider = false;
+    });
+    connect(m_branch, &QComboBox::currentIndexChanged, this, [this] { announce(); });
+    connect(m_take, &QPushButton::clicked, this, &ExploreInputs::takeRequested);
+}
+
+ExploreInput ExploreInputs::current() const
+{
+    return {m_beta->value(), m_Pr->value(), static_cast<Branch>(m_branch->currentData().toInt())};
+}
+
+bool ExploreInputs::reversedFlowExists(double beta) { return beta > cuneola::analysis::separationBeta() && beta < 0.0; }
+
+void ExploreInputs::betaEdited(double beta)
+{
+    if (!m_fromSlider) {
+        // Rounding the slider to its steps must not move the box back.
+        const QSignalBlocker blocker(m_betaSlider);
+        m_betaSlider->setValue(positionOfBeta(beta));
+    }
+    announce(updateBranchChoice(beta));
+}
+
+void ExploreInputs::prEdited(double Pr)
+{
+    if (!m_fromSlider) {
+        const QSignalBlocker blocker(m_PrSlider);
+        m_PrSlider->setValue(positionOfPr(Pr));
+    }
+    announce();
+}
+
+QString ExploreInputs::updateBranchChoice(double beta)
+{
+    const bool exists = reversedFlowExists(beta);
+    auto* model = qobject_cast<QStandardItemModel*>(m_branch->model());
+    model->item(1)->setEnabled(exists);
+    if (exists || m_branch->currentIndex() == 0) return {};
+    const QSignalBlocker blocker(m_branch);
+    m_branch->setCurrentIndex(0);
+    return tr("The reversed-flow branch exists only for β_s < β < 0, so the attached branch is shown.");
+}
+
+void ExploreInputs::announce(const QString& note) { emit changed(current(), note); }
+
+QString ExploreInputs::take(cuneola::NumberReading beta, cuneola::NumberReading Pr)
+{
+    QStringList refused;
+    const QSignalBlocker b1(m_beta), b2(m_betaSlider), b3(m_Pr), b4(m_PrSlider);
+    if (!beta.inRange)
+        refused << tr("The main window's β is too large a number to calculate with; β stays %1.")
+                       .arg(significantText(m_beta->value(), 7));
+    else if (!(beta.value >= kMinBeta && beta.value <= kMaxBeta))
+        refused << tr("The main window's β = %1 is outside %2 to %3, the range Explore shows; β stays %4.")
+                       .arg(significantText(beta.value, 7), significantText(kMinBeta, 3), significantText(kMaxBeta, 3),
+                            significantText(m_beta->value(), 7));
+    else {
+        m_beta->setValue(beta.value);
+        m_betaSlider->setValue(positionOfBeta(m_beta->value()));
+    }
+    if (!Pr.inRange)
+        refused << tr("The main window's Pr is too large a number to calculate with; Pr stays %1.")
+                       .arg(significantText(m_Pr->value(), 7));
+    else if (!(Pr.value >= cuneola::analysis::kMinPr && Pr.value <= cuneola::analysis::kMaxPr))
+        refused << tr("The main window's Pr = %1 is outside 0.001 to 1000, the range Explore solves; Pr stays %2.")
+                       .arg(significantText(Pr.value, 7), significantText(m_Pr->value(), 7));
+    else {
+        m_Pr->setValue(Pr.value);
+        m_PrSlider->setValue(positionOfPr(m_Pr->value()));
+    }
+    const QString branchNote = updateBranchChoice(m_beta->value());
+    if (!branchNote.isEmpty()) refused << branchNote;
+    const QString note = refused.join(QLatin1Char(' '));
+    announce(note);
+    return note;
+}
+
+void ExploreInputs::choose(double beta, Branch branch)
+{
+    // The box keeps six decimals; a point at the fold must not round to beyond it.
+    const double scale = std::pow(10.0, kBetaDecimals);
+    double rounded = std::round(beta * scale) / scale;
+    if (rounded < cuneola::analysis::separationBeta()) rounded = std::ceil(beta * scale) / scale;
+    beta = rounded;
+    {
+        const QSignalBlocker b1(m_beta), b2(m_betaSlider), b3(m_branch);
+        m_beta->setValue(beta);
+        m_betaSlider->setValue(positionOfBeta(m_beta->value()));
+        updateBranchChoice(m_beta->value());
+        const bool reversed = branch == Branch::ReversedFlow && reversedFlowExists(m_beta->value());
+        m_branch->setCurrentIndex(reversed ? 1 : 0);
+    }
+    announce();
+}

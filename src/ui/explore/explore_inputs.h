@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Explore window's inputs: β and Pr, each a box with a slider, and the branch.
+#pragma once
+
+#include "analysis/momentum_solution.h"
+#include "solver/search_host.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QDoubleSpinBox;
+class QPushButton;
+class QSlider;
+
+struct ExploreInput {
+    double beta = 0.0;
+    double Pr = 1.0;
+    cuneola::analysis::Branch branch = cuneola::analysis::Branch::Attached;
+};
+
+// Every change, typed, dragged or chosen, is announced once by changed(); a slider and
+// its box follow each other without a second announcement.
+class ExploreInputs : public QWidget {
+    Q_OBJECT
+public:
+    // β below the separation point is allowed, so that the window can say what happens there.
+    static constexpr double kMinBeta = -0.3;
+    static constexpr double kMaxBeta = cuneola::analysis::kMaxBeta;
+    static constexpr int kBetaDecimals = 6;
+    static constexpr int kPrDecimals = 4;
+
+    explicit ExploreInputs(QWidget* parent = nullptr);
+
+    ExploreInput current() const;
+
+    // β and Pr as the main window's boxes hold them. A value out of range is left as it
+    // was; the text returned says so (empty when both were taken). Announces one change.
+    QString take(cuneola::NumberReading beta, cuneola::NumberReading Pr);
+    // β and the branch of a point chosen on a curve. Announces one change.
+    void choose(double beta, cuneola::analysis::Branch branch);
+
+    // Whether the reversed-flow branch exists at this β (beta_s < β < 0).
+    static bool reversedFlowExists(double beta);
+
+signals:
+    // `note` tells of a change the window made on its own, such as a branch that had to go.
+    void changed(const ExploreInput& input, const QString& note);
+    void takeRequested();
+
+private:
+    void betaEdited(double beta);
+    void prEdited(double Pr);
+    // Enables the reversed-flow item for this β; returns a note when it had to switch back.
+    QString updateBranchChoice(double beta);
+    void announce(const QString& note = QString());
+
+    QDoubleSpinBox* m_beta;
+    QSlider* m_betaSlider;
+    QDoubleSpinBox* m_Pr;
+    QSlider* m_PrSlider;
+    QComboBox* m_branch;
+    QPushButton* m_take;
+    bool m_fromSlider = false;
+};

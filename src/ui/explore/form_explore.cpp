@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Form_Explore: exact solutions for any β and Pr, the last search's shooting map, separation and heat transfer.
+#include "ui/explore/form_explore.h"
+
+#include "ui/common/app_identity.h"
+#include "ui/explore/heat_transfer_tab.h"
+#include "ui/explore/separation_tab.h"
+#include "ui/explore/shooting_tab.h"
+#include "analysis/similarity_solution.h"
+#include "ui/explore/solution_tab.h"
+#include "ui/common/ui_fonts.h"
+
+#include <QLabel>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+using cuneola::InputBox;
+using namespace cuneola::analysis;
+
+namespace {
+// Shorter than a student notices, longer than the steps of a dragged slider.
+constexpr int kFamilyDelayMs = 100;
+} // namespace
+
+Form_Explore::Form_Explore(MainBoxReader readMainBox)
+    : QWidget(nullptr, Qt::Window), m_readMainBox(std::move(readMainBox))
+{
+    cuneola::ui::installFontFallbacks();
+    setObjectName(QStringLiteral("Form_Explore"));
+    setWindowTitle(tr("Explore - exact similarity solutions"));
+    setWindowIcon(cuneola::ui::applicationIcon());
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    m_inputs = new ExploreInputs(this);
+    m_message = new QLabel(this);
+    m_message->setObjectName(QStringLiteral("Lbl_ExploreMessage"));
+    m_message->setWordWrap(true);
+    m_message->setAccessibleName(tr("Message"));
+    m_message->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QPalette red = m_message->palette();
+    red.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    m_message->setPalette(red);
+
+    m_solution = new SolutionTab;
+    m_shooting = new ShootingTab;
+    m_separation = new SeparationTab;
+    m_heat = new HeatTransferTab;
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("Tabs_Explore"));
+    m_tabs->setAccessibleName(tr("Explore views"));
+    m_tabs->tabBar()->setAccessibleName(tr("Choice of view"));
+    // Alt+S, O, R, H; Alt+P and Alt+B belong to Pr and the branch.
+    m_tabs->addTab(m_solution, tr("&Solution"));
+    m_tabs->addTab(m_shooting, tr("Sh&ooting"));
+    m_tabs->addTab(m_separation, tr("Sepa&ration"));
+    m_tabs->addTab(m_heat, tr("&Heat transfer"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_inputs);
+    layout->addWidget(m_message);
+    layout->addWidget(m_tabs, 1);
+    resize(1040, 700);
+
+    m_familyDelay.setSingleShot(true);
+    m_familyDelay.setInterval(kFamilyDelayMs);
+    connect(&m_familyDelay, &QTimer::timeout, this, [this] {
+        if (m_familyKey) m_heat->computeFamily(m_familyKey->first, m_familyKey->second);
+    });
+    connect(m_inputs, &ExploreInputs::changed, this, &Form_Explore::solve);
+    connect(m_inputs, &ExploreInputs::takeRequested, this, &Form_Explore::takeFromMain);
+    connect(m_separation, &SeparationTab::pointChosen, m_inputs, &ExploreInputs::choose);
+
+    // The β family depends on nothing the user sets: once, from the start.
+    m_separation->computeFamily();
+    takeFromMain();
+}
+
+Form_Explore::~Form_Explore() = default;
+
+QString Form_Explore::message() const { return m_message->text(); }
+
+bool Form_Explore::isBusy() const
+{
+    return m_shooting->isBusy() || m_separation->isBusy() || m_heat->isBusy() || m_familyDelay.isActive();
+}
+
+void Form_Explore::takeFromMain()
+{
+    if (m_readMainBox) m_inputs->take(m_readMainBox(InputBox::Beta), m_readMainBox(InputBox::Pr));
+}
+
+void Form_Explore::showSearch(const cuneola::SearchRecord& record) { m_shooting->showSearch(record); }
+
+void Form_Explore::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    m_shooting->showPending();
+}
+
+void Form_Explore::hideEvent(QHideEvent* event)
+{
+    m_shooting->suspend();
+    QWidget::hideEvent(event);
+}
+
+void Form_Explore::solve(const ExploreInput& input, const QString& note)
+{
+    QStringList messages;
+    if (!note.isEmpty()) messages << note;
+    const Outcome<SimilaritySolution> solution = solveSimilarity(input.beta, input.branch, input.Pr);
+    if (!solution) {
+        const QString reason = QString::fromStdString(solution.failure().message);
+        messages << reason;
+        m_solution->showNoSolution(reason);
+        m_separation->setCurrent(std::nullopt);
+        m_heat->setCurrent(input.Pr, std::nullopt);
+        m_familyDelay.stop();
+        m_heat->showNoFamily(reason);
+        m_familyKey.reset();
+    } else {
+        const SimilaritySolution& s = *solution;
+        if (!s.wallGradient) messages << QString::fromStdString(s.wallGradient.failure().message);
+        m_solution->showSolution(s);
+        m_separation->setCurrent(SeparationTab::Current{s.momentum.beta, s.momentum.wallShear,
+                                                        s.momentum.displacement / s.momentum.momentumThickness});
+        m_heat->setCurrent(input.Pr, s.wallGradient ? std::optional<double>(*s.wallGradient) : std::nullopt);
+        const std::pair key{input.beta, input.branch};
+        if (m_familyKey != key) {
+            m_familyKey = key;
+            m_heat->awaitFamily();
+            m_familyDelay.start();
+        }
+    }
+    // A wrapped label lays its text out anew on every setText.
+    const QString message = messages.join(QLatin1Char(' '));
+    if (message != m_message->text()) m_message->setText(message);
+    m_message->setVisible(!messages.isEmpty());
+}

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Form_Explore: exact solutions for any β and Pr, the last search's shooting map, separation and heat transfer.
+#pragma once
+
+#include "ui/explore/explore_inputs.h"
+#include "solver/search_host.h"
+#include "solver/search_record.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+#include <utility>
+
+class HeatTransferTab;
+class QLabel;
+class QTabWidget;
+class SeparationTab;
+class ShootingTab;
+class SolutionTab;
+
+// A top-level window without an owner, like About: closing it only hides it. Every
+// change of its inputs re-solves at once on the window's thread (a solve takes well
+// under a millisecond); the families and the shooting map run in the background.
+class Form_Explore : public QWidget {
+    Q_OBJECT
+public:
+    // Reads a box of the main window by the Val rule.
+    using MainBoxReader = std::function<cuneola::NumberReading(cuneola::InputBox)>;
+
+    explicit Form_Explore(MainBoxReader readMainBox);
+    ~Form_Explore() override;
+
+    ExploreInputs* inputs() const { return m_inputs; }
+    SolutionTab* solutionTab() const { return m_solution; }
+    ShootingTab* shootingTab() const { return m_shooting; }
+    SeparationTab* separationTab() const { return m_separation; }
+    HeatTransferTab* heatTransferTab() const { return m_heat; }
+    // The message line: failures and notes in plain words, empty when all is well.
+    QString message() const;
+    // Whether a family or the shooting map is still being computed.
+    bool isBusy() const;
+
+public slots:
+    // Sets β and Pr from the main window's boxes.
+    void takeFromMain();
+    // Shows this search on the Shooting tab (computed once the window is visible).
+    void showSearch(const cuneola::SearchRecord& record);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void solve(const ExploreInput& input, const QString& note);
+
+    MainBoxReader m_readMainBox;
+    ExploreInputs* m_inputs;
+    QLabel* m_message;
+    QTabWidget* m_tabs;
+    SolutionTab* m_solution;
+    ShootingTab* m_shooting;
+    SeparationTab* m_separation;
+    HeatTransferTab* m_heat;
+    // The β and branch of the Pr family shown, being computed or about to be.
+    std::optional<std::pair<double, cuneola::analysis::Branch>> m_familyKey;
+    // Starts the Pr family once β has stood still for a moment, so that a dragged
+    // slider does not start and cancel one family per step.
+    QTimer m_familyDelay;
+};

@@ -1,0 +1,217 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Heat-transfer tab: g'(0) against Pr on log-log axes, its two asymptotes and its power fit.
+#include "ui/explore/heat_transfer_tab.h"
+
+#include "ui/common/background_job.h"
+#include "ui/charts/chart_axes.h"
+#include "ui/charts/chart_view.h"
+#include "analysis/energy_solution.h"
+#include "ui/explore/explore_numbers.h"
+
+#include <QChart>
+#include <QLabel>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QProgressBar>
+#include <QScatterSeries>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+using namespace cuneola::analysis;
+using cuneola::ui::significantText;
+
+namespace {
+
+constexpr int kFamilyPoints = 121;
+constexpr int kAsymptotePoints = 61;
+
+QLineSeries* line(QChart* chart, const char* name, const QString& legend, const QPen& pen)
+{
+    auto* s = new QLineSeries(chart);
+    s->setObjectName(QLatin1String(name));
+    s->setName(legend);
+    s->setPen(pen);
+    return s;
+}
+
+double PrAt(int i, int count)
+{
+    const double from = std::log10(kMinPr), to = std::log10(kMaxPr);
+    return std::pow(10.0, from + (to - from) * i / (count - 1));
+}
+
+} // namespace
+
+HeatTransferTab::HeatTransferTab(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Tab_HeatTransfer"));
+    m_chart = new QChart;
+    m_chart->legend()->setAlignment(Qt::AlignBottom);
+    m_PrAxis = new QLogValueAxis(m_chart);
+    m_PrAxis->setTitleText(QStringLiteral("Pr"));
+    m_PrAxis->setLabelFormat(QStringLiteral("%g"));
+    m_PrAxis->setBase(10.0);
+    m_PrAxis->setMinorTickCount(8);
+    cuneola::ui::setDecades(m_PrAxis, kMinPr, kMaxPr);
+    m_gradientAxis = new QLogValueAxis(m_chart);
+    m_gradientAxis->setTitleText(QStringLiteral("g'(0)"));
+    m_gradientAxis->setLabelFormat(QStringLiteral("%g"));
+    m_gradientAxis->setBase(10.0);
+    m_gradientAxis->setMinorTickCount(8);
+    cuneola::ui::setDecades(m_gradientAxis, 0.01, 10.0);
+    m_chart->addAxis(m_PrAxis, Qt::AlignBottom);
+    m_chart->addAxis(m_gradientAxis, Qt::AlignLeft);
+
+    m_gradient = line(m_chart, "gradient", QStringLiteral("g'(0)"), QPen(QColor(0, 0, 255), 2.0));
+    m_smallPr =
+        line(m_chart, "smallPr", QStringLiteral("√(2Pr/π), Pr → 0"), QPen(QColor(0, 150, 0), 1.5, Qt::DashLine));
+    m_largePr = line(m_chart, "largePr", QStringLiteral("(Pr f''(0)/6)^(1/3)/Γ(4/3), Pr → ∞"),
+                     QPen(QColor(200, 0, 200), 1.5, Qt::DashLine));
+    m_current = new QScatterSeries(m_chart);
+    m_current->setObjectName(QStringLiteral("current"));
+    m_current->setName(tr("current Pr"));
+    m_current->setMarkerSize(13.0);
+    m_current->setBrush(Qt::NoBrush);
+    m_current->setPen(QPen(QColor(220, 0, 0), 2.5));
+    for (QXYSeries* s : std::initializer_list<QXYSeries*>{m_smallPr, m_largePr, m_gradient, m_current}) {
+        m_chart->addSeries(s);
+        s->attachAxis(m_PrAxis);
+        s->attachAxis(m_gradientAxis);
+    }
+
+    m_view = new ChartView(m_chart, tr("Wall temperature gradient g prime of 0 against Pr, logarithmic"), this);
+    m_view->setObjectName(QStringLiteral("Chart_HeatTransfer"));
+    m_view->setReadout(m_gradient, [this](const QPointF& value) { return readout(value); });
+
+    m_fit = new QLabel(this);
+    m_fit->setObjectName(QStringLiteral("Lbl_Fit"));
+    m_fit->setWordWrap(true);
+    m_fit->setAccessibleName(tr("Power fit of g prime of 0"));
+    m_fit->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_note = new QLabel(this);
+    m_note->setObjectName(QStringLiteral("Lbl_HeatNote"));
+    m_note->setWordWrap(true);
+    m_note->setAccessibleName(tr("Notes on the heat-transfer plot"));
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("Progress_HeatTransfer"));
+    m_progress->setAccessibleName(tr("Progress of the Prandtl number family"));
+    m_job = new BackgroundJob(m_progress, this);
+    connect(m_job, &BackgroundJob::failed, m_note, &QLabel::setText);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_view, 1);
+    layout->addWidget(m_progress);
+    layout->addWidget(m_fit);
+    layout->addWidget(m_note);
+}
+
+bool HeatTransferTab::isBusy() const { return m_job->isRunning(); }
+
+QString HeatTransferTab::fitText() const { return m_fit->text(); }
+
+void HeatTransferTab::awaitFamily()
+{
+    // The curves of another β must not stay while this one is computed.
+    m_job->cancel();
+    clearCurves();
+    m_note->setText(tr("Computing g'(0) for Pr from 0.001 to 1000 …"));
+}
+
+void HeatTransferTab::computeFamily(double beta, Branch branch)
+{
+    awaitFamily();
+    m_job->start(
+        [beta, branch](const BackgroundJob::Control& control) {
+            return prandtlFamily(beta, branch, kFamilyPoints, control);
+        },
+        [this](const Outcome<PrandtlFamily>& family) { showFamily(family); });
+}
+
+void HeatTransferTab::showNoFamily(const QString& reason)
+{
+    m_job->cancel();
+    clearCurves();
+    m_note->setText(reason);
+}
+
+void HeatTransferTab::clearCurves()
+{
+    m_family.reset();
+    m_gradient->clear();
+    m_smallPr->clear();
+    m_largePr->clear();
+    m_fit->clear();
+}
+
+void HeatTransferTab::showFamily(const Outcome<PrandtlFamily>& family)
+{
+    if (!family) {
+        clearCurves();
+        m_note->setText(QString::fromStdString(family.failure().message));
+        return;
+    }
+    m_family = *family;
+    QList<QPointF> points;
+    int missing = 0;
+    for (const PrandtlFamilyPoint& p : m_family->points) {
+        // Log axes take positive values only; a Pr without g'(0) is left out.
+        if (p.wallGradient && *p.wallGradient > 0.0)
+            points.append(QPointF(p.Pr, *p.wallGradient));
+        else
+            ++missing;
+    }
+    m_gradient->replace(points);
+    QList<QPointF> small, large;
+    for (int i = 0; i < kAsymptotePoints; ++i) {
+        const double Pr = PrAt(i, kAsymptotePoints);
+        small.append(QPointF(Pr, smallPrandtlAsymptote(Pr)));
+        if (const std::optional<double> g = largePrandtlAsymptote(Pr, m_family->momentum.wallShear))
+            large.append(QPointF(Pr, *g));
+    }
+    m_smallPr->replace(small);
+    m_largePr->replace(large);
+
+    const PowerFit& fit = m_family->fit;
+    m_fit->setText(fit.a > 0.0 ? tr("Least-squares fit over %1 ≤ Pr ≤ %2: g'(0) ≈ %3·Pr^%4")
+                                     .arg(significantText(fit.fromPr, 3), significantText(fit.toPr, 3),
+                                          significantText(fit.a, 4), significantText(fit.b, 4))
+                               : tr("No power fit: g'(0) is missing over 0.6 ≤ Pr ≤ 10."));
+    QStringList notes;
+    if (missing > 0) notes << tr("%n Prandtl number(s) without a g'(0) are left out of the line.", nullptr, missing);
+    if (large.isEmpty())
+        notes << tr("The large-Pr asymptote needs f''(0) > 0; on the reversed-flow branch it does not exist.");
+    m_note->setText(notes.join(QLatin1Char(' ')));
+    applyRanges();
+}
+
+void HeatTransferTab::setCurrent(double Pr, std::optional<double> wallGradient)
+{
+    m_current->clear();
+    if (wallGradient && *wallGradient > 0.0) m_current->append(Pr, *wallGradient);
+    applyRanges();
+}
+
+void HeatTransferTab::applyRanges()
+{
+    double low = std::numeric_limits<double>::infinity(), high = 0.0;
+    for (const QXYSeries* s : {static_cast<const QXYSeries*>(m_gradient), static_cast<const QXYSeries*>(m_current)})
+        for (const QPointF& p : s->points()) low = std::min(low, p.y()), high = std::max(high, p.y());
+    if (!(low <= high)) return;
+    // Whole decades, with the asymptotes clipped to them.
+    cuneola::ui::setDecades(m_gradientAxis, low, high);
+}
+
+QString HeatTransferTab::readout(const QPointF& value) const
+{
+    if (!m_family || !(value.x() > 0.0)) return {};
+    const PrandtlFamilyPoint* nearest = nullptr;
+    for (const PrandtlFamilyPoint& p : m_family->points)
+        if (!nearest || std::fabs(std::log(p.Pr / value.x())) < std::fabs(std::log(nearest->Pr / value.x())))
+            nearest = &p;
+    if (!nearest) return {};
+    const QString g = nearest->wallGradient ? significantText(*nearest->wallGradient, 6) : tr("none");
+    return QStringLiteral("Pr = %1   g'(0) = %2").arg(significantText(nearest->Pr, 4), g);
+}

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Heat-transfer tab: g'(0) against Pr on log-log axes, its two asymptotes and its power fit.
+#pragma once
+
+#include "analysis/families.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class BackgroundJob;
+class ChartView;
+class QChart;
+class QLabel;
+class QLineSeries;
+class QLogValueAxis;
+class QProgressBar;
+class QScatterSeries;
+
+class HeatTransferTab : public QWidget {
+    Q_OBJECT
+public:
+    explicit HeatTransferTab(QWidget* parent = nullptr);
+
+    // Drops the family shown or being computed: a new one will come.
+    void awaitFamily();
+    // Computes the Pr family for this β and branch, cancelling one still running.
+    void computeFamily(double beta, cuneola::analysis::Branch branch);
+    // No family: there is no momentum solution, for the reason given.
+    void showNoFamily(const QString& reason);
+    // The current Pr and its g'(0), if it has one.
+    void setCurrent(double Pr, std::optional<double> wallGradient);
+    bool isBusy() const;
+
+    ChartView* chartView() const { return m_view; }
+    QString fitText() const;
+
+private:
+    void showFamily(const cuneola::analysis::Outcome<cuneola::analysis::PrandtlFamily>& family);
+    void clearCurves();
+    void applyRanges();
+    QString readout(const QPointF& value) const;
+
+    QChart* m_chart;
+    ChartView* m_view;
+    QLogValueAxis* m_PrAxis;
+    QLogValueAxis* m_gradientAxis;
+    QLineSeries* m_gradient;
+    QLineSeries* m_smallPr;
+    QLineSeries* m_largePr;
+    QScatterSeries* m_current;
+    QLabel* m_fit;
+    QLabel* m_note;
+    QProgressBar* m_progress;
+    BackgroundJob* m_job;
+    std::optional<cuneola::analysis::PrandtlFamily> m_family;
+};

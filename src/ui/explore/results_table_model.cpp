@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The table of what a textbook tabulates: computed value, published value and their difference.
+#include "ui/explore/results_table_model.h"
+
+#include "ui/explore/explore_numbers.h"
+#include "ui/common/text_view.h"
+
+using cuneola::analysis::kQuantities;
+using cuneola::analysis::Quantity;
+using cuneola::ui::decimalsText;
+using cuneola::ui::fromView;
+using cuneola::ui::significantText;
+
+namespace {
+
+// Ten digits show where the published tables end; the difference needs only its size.
+constexpr int kShownDigits = 10;
+constexpr int kDifferenceDigits = 3;
+
+} // namespace
+
+ResultsTableModel::ResultsTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void ResultsTableModel::setSolution(const cuneola::analysis::SimilaritySolution& solution)
+{
+    for (std::size_t i = 0; i < kQuantities.size(); ++i) {
+        const cuneola::analysis::Outcome<double> value = cuneola::analysis::quantityValue(solution, kQuantities[i]);
+        Row& row = m_rows[i];
+        row.value = value ? std::optional<double>(*value) : std::nullopt;
+        row.note = value ? QString() : QString::fromStdString(value.failure().message);
+        row.published = cuneola::analysis::publishedValue(solution, kQuantities[i]);
+    }
+    changeAll();
+}
+
+void ResultsTableModel::setMissing(const QString& reason)
+{
+    for (Row& row : m_rows) row = Row{std::nullopt, reason, std::nullopt};
+    changeAll();
+}
+
+void ResultsTableModel::changeAll() { emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1)); }
+
+int ResultsTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int ResultsTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
+
+std::optional<double> ResultsTableModel::difference(const Row& row)
+{
+    if (!row.value || !row.published) return std::nullopt;
+    return *row.value - row.published->value;
+}
+
+QVariant ResultsTableModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount()) return {};
+    const Row& row = m_rows[static_cast<std::size_t>(index.row())];
+    const Quantity quantity = kQuantities[static_cast<std::size_t>(index.row())];
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) {
+        switch (index.column()) {
+        case QuantityColumn: return fromView(cuneola::analysis::quantityName(quantity));
+        case ValueColumn: return row.value ? significantText(*row.value, kShownDigits) : QString();
+        case PublishedColumn:
+            return row.published ? decimalsText(row.published->value, row.published->decimals) : QString();
+        case DifferenceColumn: {
+            const std::optional<double> d = difference(row);
+            if (!d) return QString();
+            const QString text = significantText(*d, kDifferenceDigits);
+            return *d > 0.0 ? QLatin1Char('+') + text : text;
+        }
+        default: return {};
+        }
+    }
+    if (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) {
+        if (!row.note.isEmpty()) return row.note;
+        if (index.column() == PublishedColumn && row.published) return fromView(row.published->source);
+        if (index.column() == DifferenceColumn && row.published) return tr("computed value minus published value");
+        return {};
+    }
+    if (role == Qt::TextAlignmentRole && index.column() != QuantityColumn)
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    return {};
+}
+
+QVariant ResultsTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    switch (section) {
+    case QuantityColumn: return QStringLiteral("quantity");
+    case ValueColumn: return QStringLiteral("value");
+    case PublishedColumn: return QStringLiteral("published");
+    case DifferenceColumn: return QStringLiteral("difference");
+    default: return {};
+    }
+}
+
+QStringList ResultsTableModel::notes() const
+{
+    QStringList notes;
+    for (const Row& row : m_rows)
+        if (!row.note.isEmpty() && !notes.contains(row.note)) notes << row.note;
+    return notes;
+}
+
+QString ResultsTableModel::copyText() const
+{
+    QString text = QStringLiteral("quantity\tvalue\tpublished\tdifference\n");
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        const Row& row = m_rows[i];
+        const std::optional<double> d = difference(row);
+        text += fromView(cuneola::analysis::quantityName(kQuantities[i])) + QLatin1Char('\t');
+        text += (row.value ? cuneola::ui::copyText(*row.value) : QString()) + QLatin1Char('\t');
+        text += (row.published ? cuneola::ui::copyText(row.published->value) : QString()) + QLatin1Char('\t');
+        text += (d ? cuneola::ui::copyText(*d) : QString()) + QLatin1Char('\n');
+    }
+    return text;
+}

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The table of what a textbook tabulates: computed value, published value and their difference.
+#pragma once
+
+#include "analysis/similarity_solution.h"
+
+#include <QAbstractTableModel>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+// Twelve rows in the order of cuneola::analysis::kQuantities; columns "quantity", "value",
+// "published", "difference". A quantity without a value has empty cells and a note.
+class ResultsTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { QuantityColumn, ValueColumn, PublishedColumn, DifferenceColumn, ColumnCount };
+
+    explicit ResultsTableModel(QObject* parent = nullptr);
+
+    // The quantities of `solution`.
+    void setSolution(const cuneola::analysis::SimilaritySolution& solution);
+    // No solution: every value is missing for the reason given.
+    void setMissing(const QString& reason);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    // The reasons for the missing values, each once, in row order.
+    QStringList notes() const;
+    // The whole table as tab-separated lines, header first, values with 15 significant
+    // digits, missing values as empty cells.
+    QString copyText() const;
+
+private:
+    struct Row {
+        std::optional<double> value;
+        QString note; // why there is no value
+        std::optional<cuneola::analysis::PublishedValue> published;
+    };
+
+    static std::optional<double> difference(const Row& row);
+    void changeAll();
+
+    std::array<Row, cuneola::analysis::kQuantities.size()> m_rows;
+};

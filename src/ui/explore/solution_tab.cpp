@@ -1,0 +1,387 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Solution tab: the exact profiles with pins to compare, and the table of tabulated quantities.
+#include "ui/explore/solution_tab.h"
+
+#include "ui/charts/chart_axes.h"
+#include "ui/charts/chart_view.h"
+#include "ui/explore/explore_numbers.h"
+#include "ui/explore/results_table_model.h"
+
+#include <QAction>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QClipboard>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+using cuneola::analysis::Profiles;
+using cuneola::analysis::SimilaritySolution;
+using cuneola::ui::significantText;
+
+namespace {
+
+// Points per curve: over the momentum layer, and as many again beyond it when the
+// thermal layer reaches much further out.
+constexpr int kCurvePoints = 200;
+constexpr int kOuterCurvePoints = 120;
+// Far enough to find the edges of the thickest thermal layer (Pr = 0.001: g = 0.99 at η ≈ 82).
+constexpr double kSurveyEnd = 150.0;
+constexpr int kSurveyPoints = 751;
+constexpr double kMinEtaEnd = 6.0;
+constexpr double kMaxEtaEnd = 120.0;
+
+// The last η at which a profile is still more than 1 % from its outer value 1.
+double edgeOf(const std::vector<double>& eta, const std::vector<double>& values)
+{
+    for (std::size_t i = values.size(); i-- > 0;)
+        if (std::fabs(values[i] - 1.0) > 0.01) return eta[std::min(i + 1, eta.size() - 1)];
+    return 0.0;
+}
+
+// Room for the momentum layer (1.6 of its thickness) and for the thermal layer, which at
+// small Pr is many times thicker.
+struct CurveRange {
+    double momentumEnd;
+    double end;
+};
+
+CurveRange rangeFor(const SimilaritySolution& s)
+{
+    const Profiles survey = cuneola::analysis::sampleProfiles(s, kSurveyEnd, kSurveyPoints);
+    const double momentumEnd = std::min(std::max(kMinEtaEnd, 1.6 * edgeOf(survey.eta, survey.fp)), kMaxEtaEnd);
+    double end = momentumEnd;
+    if (!survey.g.empty()) end = std::max(end, 1.25 * edgeOf(survey.eta, survey.g));
+    end = std::min(end, kMaxEtaEnd);
+    // A round number at the axis' end.
+    const double unit = end <= 10.0 ? 1.0 : end <= 40.0 ? 5.0 : 10.0;
+    return {momentumEnd, std::ceil(end / unit) * unit};
+}
+
+// Evenly spaced over the momentum layer; beyond it, where only g still changes, coarser.
+Profiles curvesFor(const SimilaritySolution& s, const CurveRange& range)
+{
+    if (range.end <= 1.5 * range.momentumEnd) return cuneola::analysis::sampleProfiles(s, range.end, kCurvePoints);
+    Profiles p = cuneola::analysis::sampleProfiles(s, range.momentumEnd, kCurvePoints);
+    const Profiles outer = cuneola::analysis::sampleProfiles(s, range.end, kOuterCurvePoints);
+    for (std::size_t i = 0; i < outer.eta.size(); ++i) {
+        if (!(outer.eta[i] > range.momentumEnd)) continue;
+        p.eta.push_back(outer.eta[i]);
+        p.f.push_back(outer.f[i]);
+        p.fp.push_back(outer.fp[i]);
+        p.fpp.push_back(outer.fpp[i]);
+        if (!outer.g.empty()) {
+            p.g.push_back(outer.g[i]);
+            p.gp.push_back(outer.gp[i]);
+        }
+    }
+    return p;
+}
+
+double interpolate(const std::vector<double>& eta, const std::vector<double>& values, double at)
+{
+    if (values.empty() || eta.size() != values.size()) return std::nan("");
+    if (at <= eta.front()) return values.front();
+    if (at >= eta.back()) return values.back();
+    const auto i = static_cast<std::size_t>(std::upper_bound(eta.begin(), eta.end(), at) - eta.begin()) - 1;
+    const double t = (at - eta[i]) / (eta[i + 1] - eta[i]);
+    return values[i] + t * (values[i + 1] - values[i]);
+}
+
+QList<QPointF> pointsOf(const std::vector<double>& x, const std::vector<double>& y)
+{
+    QList<QPointF> points;
+    points.reserve(static_cast<qsizetype>(y.size()));
+    for (std::size_t i = 0; i < y.size() && i < x.size(); ++i) points.append(QPointF(x[i], y[i]));
+    return points;
+}
+
+} // namespace
+
+SolutionTab::SolutionTab(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Tab_Solution"));
+    m_message = new QLabel(this);
+    m_message->setObjectName(QStringLiteral("Lbl_SolutionMessage"));
+    m_message->setWordWrap(true);
+    m_message->setAccessibleName(tr("Why there is no solution"));
+    QPalette red = m_message->palette();
+    red.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    m_message->setPalette(red);
+    m_message->hide();
+
+    buildChart();
+
+    m_pin = new QPushButton(tr("Pin"), this);
+    m_pin->setObjectName(QStringLiteral("Command_Pin"));
+    m_pin->setAccessibleName(tr("Pin the current curves"));
+    m_pin->setToolTip(tr("Keep the current curves in grey, labelled with their β and Pr, to compare them "
+                         "with the next ones (up to six pins)."));
+    m_pin->setAutoDefault(false);
+    m_clearPins = new QPushButton(tr("Clear pins"), this);
+    m_clearPins->setObjectName(QStringLiteral("Command_ClearPins"));
+    m_clearPins->setAccessibleName(tr("Clear the pinned curves"));
+    m_clearPins->setToolTip(tr("Remove every pinned curve."));
+    m_clearPins->setAutoDefault(false);
+    m_clearPins->setEnabled(false);
+    connect(m_pin, &QPushButton::clicked, this, &SolutionTab::pin);
+    connect(m_clearPins, &QPushButton::clicked, this, &SolutionTab::clearPins);
+
+    m_results = new ResultsTableModel(this);
+    m_table = new QTableView(this);
+    m_table->setObjectName(QStringLiteral("Table_Results"));
+    m_table->setModel(m_results);
+    m_table->setAccessibleName(tr("Table of results"));
+    m_table->verticalHeader()->hide();
+    // Columns sized once for the widest texts they take: sizing them to every new value
+    // would lay out all the cells' text on each move of a slider.
+    m_table->setWordWrap(false);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    const QFontMetrics metrics(m_table->font());
+    const char* widest[] = {"δ99/x·√Re_x", "-0.0000000000", "0.0000000000", "+0.000000"};
+    for (int column = 0; column < 4; ++column)
+        m_table->setColumnWidth(column, metrics.horizontalAdvance(QString::fromUtf8(widest[column])) + 16);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Tab leaves the table instead of walking its cells.
+    m_table->setTabKeyNavigation(false);
+    m_table->setMinimumWidth(330);
+
+    auto* copy = new QAction(tr("Copy table"), m_table);
+    copy->setObjectName(QStringLiteral("copyResultsAction"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    connect(copy, &QAction::triggered, this, &SolutionTab::copyResults);
+    m_table->addAction(copy);
+    m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* copyButton = new QPushButton(tr("Copy table"), this);
+    copyButton->setObjectName(QStringLiteral("Command_CopyResults"));
+    copyButton->setAccessibleName(tr("Copy the table"));
+    copyButton->setToolTip(tr("Put the whole table on the clipboard as tab-separated lines, 15 digits a value "
+                              "(Ctrl+C in the table does the same)."));
+    copyButton->setAutoDefault(false);
+    connect(copyButton, &QPushButton::clicked, copy, &QAction::trigger);
+
+    m_notes = new QLabel(this);
+    m_notes->setObjectName(QStringLiteral("Lbl_ResultNotes"));
+    m_notes->setWordWrap(true);
+    m_notes->setAccessibleName(tr("Notes on the table"));
+    m_notes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_notes->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* left = new QWidget(this);
+    auto* leftColumn = new QVBoxLayout(left);
+    leftColumn->setContentsMargins(0, 0, 0, 0);
+    leftColumn->addWidget(m_message);
+    leftColumn->addWidget(m_view, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_pin);
+    buttons->addWidget(m_clearPins);
+    buttons->addStretch(1);
+    leftColumn->addLayout(buttons);
+
+    auto* right = new QWidget(this);
+    auto* rightColumn = new QVBoxLayout(right);
+    rightColumn->setContentsMargins(0, 0, 0, 0);
+    rightColumn->addWidget(m_table, 1);
+    auto* copyRow = new QHBoxLayout;
+    copyRow->addWidget(copyButton);
+    copyRow->addStretch(1);
+    rightColumn->addLayout(copyRow);
+    rightColumn->addWidget(m_notes);
+
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setObjectName(QStringLiteral("Splitter_Solution"));
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(left);
+    splitter->addWidget(right);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(splitter);
+}
+
+void SolutionTab::buildChart()
+{
+    m_chart = new QChart;
+    m_chart->legend()->setAlignment(Qt::AlignBottom);
+    m_etaAxis = new QCategoryAxis(m_chart);
+    m_etaAxis->setTitleText(QStringLiteral("η"));
+    m_etaAxis->setLabelFormat(QStringLiteral("%g"));
+    m_valueAxis = new QCategoryAxis(m_chart);
+    m_valueAxis->setLabelFormat(QStringLiteral("%g"));
+    m_chart->addAxis(m_etaAxis, Qt::AlignBottom);
+    m_chart->addAxis(m_valueAxis, Qt::AlignLeft);
+    m_curves = {addCurve(QStringLiteral("f"), QColor(255, 0, 0), Qt::SolidLine),
+                addCurve(QStringLiteral("f'"), QColor(0, 0, 255), Qt::SolidLine),
+                addCurve(QStringLiteral("f''"), QColor(0, 160, 0), Qt::SolidLine),
+                addCurve(QStringLiteral("g"), QColor(255, 0, 0), Qt::DashLine),
+                addCurve(QStringLiteral("g'"), QColor(0, 0, 255), Qt::DashLine)};
+    m_view = new ChartView(m_chart, tr("Profiles of f, f prime, f double prime, g and g prime against eta"), this);
+    m_view->setObjectName(QStringLiteral("Chart_Solution"));
+    m_view->setReadout(m_curves.front(), [this](const QPointF& value) { return readout(value.x()); });
+}
+
+QLineSeries* SolutionTab::addCurve(const QString& name, const QColor& colour, Qt::PenStyle style)
+{
+    auto* series = new QLineSeries(m_chart);
+    series->setObjectName(name);
+    series->setName(name);
+    series->setPen(QPen(colour, 2.0, style));
+    m_chart->addSeries(series);
+    series->attachAxis(m_etaAxis);
+    series->attachAxis(m_valueAxis);
+    return series;
+}
+
+void SolutionTab::showSolution(const SimilaritySolution& solution)
+{
+    m_solution = solution;
+    m_beta = solution.momentum.beta;
+    m_Pr = solution.Pr;
+    m_message->hide();
+    m_message->clear();
+    m_results->setSolution(solution);
+    m_pin->setEnabled(true);
+    showNotes();
+    // Curves nobody sees are drawn when they come into view.
+    m_curvesStale = true;
+    if (isVisible()) drawCurves();
+}
+
+void SolutionTab::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    drawCurves();
+}
+
+void SolutionTab::drawCurves()
+{
+    if (!m_curvesStale || !m_solution) return;
+    m_curvesStale = false;
+    const CurveRange range = rangeFor(*m_solution);
+    m_profiles = curvesFor(*m_solution, range);
+    const Profiles& p = m_profiles;
+    const std::vector<double>* values[] = {&p.f, &p.fp, &p.fpp, &p.g, &p.gp};
+    // f grows without bound and leaves through the top, as in the main window's plot.
+    double low = 0.0, high = 1.0;
+    for (std::size_t c = 0; c < m_curves.size(); ++c) {
+        m_curves[c]->replace(pointsOf(p.eta, *values[c]));
+        if (c == 0) continue;
+        for (double v : *values[c]) low = std::min(low, v), high = std::max(high, v);
+    }
+    cuneola::ui::setRoundTicks(m_etaAxis, 0.0, range.end);
+    cuneola::ui::setRoundTicks(m_valueAxis, low - 0.04 * (high - low), high + 0.08 * (high - low));
+}
+
+void SolutionTab::showNoSolution(const QString& reason)
+{
+    m_solution.reset();
+    m_curvesStale = false;
+    m_profiles = {};
+    m_message->setText(reason);
+    m_message->show();
+    for (QLineSeries* curve : m_curves) curve->clear();
+    m_results->setMissing(reason);
+    m_pin->setEnabled(false);
+    // The message above the curves already says why every row is empty.
+    m_notes->clear();
+    m_notes->hide();
+}
+
+void SolutionTab::showNotes()
+{
+    const QStringList notes = m_results->notes();
+    const QString text = notes.join(QLatin1Char('\n'));
+    if (text != m_notes->text()) m_notes->setText(text);
+    m_notes->setVisible(!notes.isEmpty());
+}
+
+QString SolutionTab::readout(double eta) const
+{
+    if (!m_solution || m_profiles.eta.empty()) return {};
+    const Profiles& p = m_profiles;
+    QString text = QStringLiteral("η = %1").arg(significantText(eta, 4));
+    const std::pair<const char*, const std::vector<double>*> curves[] = {
+        {"f", &p.f}, {"f'", &p.fp}, {"f''", &p.fpp}, {"g", &p.g}, {"g'", &p.gp}};
+    for (const auto& [name, values] : curves)
+        if (!values->empty())
+            text += QStringLiteral("   %1 = %2")
+                        .arg(QLatin1String(name), significantText(interpolate(p.eta, *values, eta), 4));
+    return text;
+}
+
+void SolutionTab::pin()
+{
+    if (!m_solution) return;
+    drawCurves(); // what is pinned is the current solution, even when it was not in view
+    if (static_cast<int>(m_pins.size()) == kMaxPins) {
+        for (QLineSeries* s : m_pins.front().series) {
+            m_chart->removeSeries(s);
+            delete s;
+        }
+        m_pins.erase(m_pins.begin());
+    }
+    Pin pin;
+    pin.name = QStringLiteral("β = %1, Pr = %2").arg(significantText(m_beta, 6), significantText(m_Pr, 4));
+    // Each pin a shade of grey of its own, darker ones first.
+    const QColor grey = QColor::fromHsv(0, 0, 90 + 28 * (m_pinsMade++ % kMaxPins));
+    for (QLineSeries* curve : m_curves) {
+        if (curve->count() == 0) continue;
+        auto* copy = new QLineSeries(m_chart);
+        copy->setObjectName(QStringLiteral("pin"));
+        copy->setName(pin.name);
+        QPen pen = curve->pen();
+        pen.setColor(grey);
+        pen.setWidthF(1.5);
+        copy->setPen(pen);
+        copy->replace(curve->points());
+        m_chart->addSeries(copy);
+        copy->attachAxis(m_etaAxis);
+        copy->attachAxis(m_valueAxis);
+        pin.series.push_back(copy);
+    }
+    // One legend entry per pin.
+    for (std::size_t i = 1; i < pin.series.size(); ++i)
+        for (QLegendMarker* marker : m_chart->legend()->markers(pin.series[i])) marker->setVisible(false);
+    m_pins.push_back(std::move(pin));
+    m_clearPins->setEnabled(true);
+    // Series are drawn in the order they were added: the current curves go on top again.
+    for (QLineSeries* curve : m_curves) {
+        m_chart->removeSeries(curve);
+        m_chart->addSeries(curve);
+        curve->attachAxis(m_etaAxis);
+        curve->attachAxis(m_valueAxis);
+    }
+}
+
+void SolutionTab::clearPins()
+{
+    for (Pin& pin : m_pins)
+        for (QLineSeries* s : pin.series) {
+            m_chart->removeSeries(s);
+            delete s;
+        }
+    m_pins.clear();
+    m_clearPins->setEnabled(false);
+}
+
+QStringList SolutionTab::pinNames() const
+{
+    QStringList names;
+    for (const Pin& pin : m_pins) names << pin.name;
+    return names;
+}
+
+void SolutionTab::copyResults() { QGuiApplication::clipboard()->setText(m_results->copyText()); }

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Solution tab: the exact profiles with pins to compare, and the table of tabulated quantities.
+#pragma once
+
+#include "analysis/similarity_solution.h"
+
+#include <QWidget>
+
+#include <optional>
+#include <vector>
+
+class ChartView;
+class QChart;
+class QLabel;
+class QLineSeries;
+class QPushButton;
+class QTableView;
+class QCategoryAxis;
+class ResultsTableModel;
+
+class SolutionTab : public QWidget {
+    Q_OBJECT
+public:
+    // Pins kept at most; a further pin replaces the oldest.
+    static constexpr int kMaxPins = 6;
+
+    explicit SolutionTab(QWidget* parent = nullptr);
+
+    void showSolution(const cuneola::analysis::SimilaritySolution& solution);
+    // No solution: a plain sentence instead of curves and numbers.
+    void showNoSolution(const QString& reason);
+
+    // "β = 0.1, Pr = 0.7" for each pin, oldest first.
+    QStringList pinNames() const;
+    ResultsTableModel* results() const { return m_results; }
+    ChartView* chartView() const { return m_view; }
+
+public slots:
+    void pin();
+    void clearPins();
+    void copyResults();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    struct Pin {
+        QString name;
+        std::vector<QLineSeries*> series;
+    };
+
+    void buildChart();
+    void drawCurves();
+    QLineSeries* addCurve(const QString& name, const QColor& colour, Qt::PenStyle style);
+    QString readout(double eta) const;
+    void showNotes();
+
+    QLabel* m_message;
+    QChart* m_chart;
+    ChartView* m_view;
+    QCategoryAxis* m_etaAxis;
+    QCategoryAxis* m_valueAxis;
+    std::vector<QLineSeries*> m_curves; // f, f', f'', g, g'
+    std::vector<Pin> m_pins;
+    int m_pinsMade = 0;
+    QPushButton* m_pin;
+    QPushButton* m_clearPins;
+    QTableView* m_table;
+    ResultsTableModel* m_results;
+    QLabel* m_notes;
+
+    std::optional<cuneola::analysis::SimilaritySolution> m_solution;
+    bool m_curvesStale = false;
+    double m_beta = 0.0, m_Pr = 0.0;
+    cuneola::analysis::Profiles m_profiles;
+};

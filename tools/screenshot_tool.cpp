@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Takes pictures of the real windows on the running X server: after each Calculate, with About open, and Explore.
+#include "ui/classic/form_about.h"
+#include "ui/explore/form_explore.h"
+#include "ui/classic/form_main.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QThread>
+
+#include <cstdio>
+
+namespace {
+
+// Lets the window system map, expose and paint the windows.
+void settle(int ms)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(10);
+    }
+}
+
+// Reads the pixels of a screen area back from the X server, not from Qt's own rendering.
+bool grab(const QRect& area, const QString& path)
+{
+    const QPixmap picture =
+        QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    if (picture.isNull() || !picture.save(path)) {
+        std::fprintf(stderr, "cannot save %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_DIRECTORY\n", argv[0]);
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    Form_Main window;
+    window.move(0, 0);
+    window.show();
+    settle(700);
+
+    bool ok = grab(window.frameGeometry(), out.filePath(QStringLiteral("start.png")));
+    window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    settle(300);
+    ok = grab(window.frameGeometry(), out.filePath(QStringLiteral("calculate-momentum.png"))) && ok;
+    window.findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+    settle(300);
+    ok = grab(window.frameGeometry(), out.filePath(QStringLiteral("calculate-energy.png"))) && ok;
+
+    window.Mn_About_Click();
+    Form_About* about = window.aboutWindow();
+    about->move(window.frameGeometry().right() + 12, 0);
+    settle(500);
+    ok = grab(about->frameGeometry(), out.filePath(QStringLiteral("about.png"))) && ok;
+    ok = grab(window.frameGeometry().united(about->frameGeometry()), out.filePath(QStringLiteral("both.png"))) && ok;
+    about->close();
+
+    // Explore after the default Calculate of the Falkner-Skan equation, every tab.
+    window.findChild<QLineEdit*>(QStringLiteral("Text_F0_2w"))->setText(QStringLiteral("0.1"));
+    window.findChild<QLineEdit*>(QStringLiteral("Text_dF0_2w"))->setText(QStringLiteral("0.1"));
+    window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    window.Mn_Explore_Click();
+    Form_Explore* explore = window.exploreWindow();
+    explore->move(0, 0);
+    settle(500);
+    // The stagnation point in air beside the pinned flat plate.
+    explore->findChild<QPushButton*>(QStringLiteral("Command_Pin"))->click();
+    explore->findChild<QDoubleSpinBox*>(QStringLiteral("Spin_Beta"))->setValue(1.0);
+    explore->findChild<QDoubleSpinBox*>(QStringLiteral("Spin_Pr"))->setValue(0.7);
+    QElapsedTimer waited;
+    waited.start();
+    while (explore->isBusy() && waited.elapsed() < 20000) settle(50);
+    auto* tabs = explore->findChild<QTabWidget*>(QStringLiteral("Tabs_Explore"));
+    const char* names[] = {"explore-solution.png", "explore-shooting.png", "explore-separation.png",
+                           "explore-heat-transfer.png"};
+    for (int i = 0; i < tabs->count(); ++i) {
+        tabs->setCurrentIndex(i);
+        settle(300);
+        ok = grab(explore->frameGeometry(), out.filePath(QLatin1String(names[i]))) && ok;
+    }
+    return ok ? 0 : 1;
+}
