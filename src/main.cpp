@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Cuneola's entry point: the application and its main window.
-#include "ui/common/app_identity.h"
 #include "ui/classic/form_main.h"
+#include "ui/common/app_identity.h"
 
 #include <QApplication>
 

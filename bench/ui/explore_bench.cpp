@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Explore's response to its inputs: from a new β or Pr to the repainted window, with the Pr family behind it.
-#include "ui/explore/form_explore.h"
 #include "ui/classic/form_main.h"
+#include "ui/explore/form_explore.h"
 
 #include <QApplication>
 #include <QDoubleSpinBox>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the window adds to a search: drawing into the retained image, the log of a very long search, scrolling it.
+#include "null_window.h"
+#include "solver/shooting_search.h"
 #include "ui/classic/form_main.h"
 #include "ui/classic/log_model.h"
-#include "null_window.h"
 #include "ui/classic/plot_area.h"
-#include "solver/shooting_search.h"
 
 #include <QApplication>
 #include <QLineEdit>

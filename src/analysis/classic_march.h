@@ -3,8 +3,8 @@
 #pragma once
 
 #include "analysis/family_control.h"
-#include "solver/form_values.h"
 #include "analysis/outcome.h"
+#include "solver/form_values.h"
 
 namespace cuneola::analysis {
 

@@ -2,8 +2,8 @@
 // The shooting map: the classic march sampled over the trials of a search.
 #include "analysis/shooting_map.h"
 
-#include "solver/form_values.h"
 #include "null_window.h"
+#include "solver/form_values.h"
 #include "solver/rk4g.h"
 
 #include <gtest/gtest.h>

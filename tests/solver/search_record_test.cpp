@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The record a search keeps of its run: the same trials the log shows, and nothing for a refused run.
-#include "solver/iteration_log.h"
 #include "recording_fakes.h"
+#include "solver/iteration_log.h"
 #include "solver/shooting_search.h"
 
 #include <gtest/gtest.h>

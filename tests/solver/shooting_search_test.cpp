@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Both shooting searches: log rows, status, write-back and the edges of their inputs.
-#include "solver/iteration_log.h"
 #include "recording_fakes.h"
+#include "solver/iteration_log.h"
 #include "solver/shooting_search.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Explore's Separation and Heat-transfer tabs: the families, the current point, choosing β on a curve.
-#include "explore_test_support.h"
 #include "analysis/families.h"
+#include "explore_test_support.h"
 #include "ui/explore/heat_transfer_tab.h"
 #include "ui/explore/separation_tab.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Explore's inputs and Solution tab: the table, missing values and why, below separation, pins, copying.
+#include "analysis/momentum_solution.h"
 #include "explore_test_support.h"
 #include "fifteen_digit_rounding.h"
-#include "analysis/momentum_solution.h"
 
 #include <QClipboard>
 #include <QLineSeries>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its controls as designed, both Calculate buttons, and refused inputs.
-#include "ui/classic/form_about.h"
 #include "solver/iteration_log.h"
+#include "ui/classic/form_about.h"
 #include "ui_test_support.h"
 
 #include <QGroupBox>

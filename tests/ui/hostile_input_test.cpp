@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile inputs typed into the real window: each ends in a result, a plain refusal
 // or a reported fault, and leaves the window consistent.
-#include "solver/input_check.h"
 #include "numbertext/number_text.h"
+#include "solver/input_check.h"
 #include "ui_test_support.h"
 
 #include <QElapsedTimer>

@@ -2,8 +2,8 @@
 // Helpers of the window tests: finding controls by name and taking a snapshot of all the window shows.
 #pragma once
 
-#include "ui/classic/form_main.h"
 #include "solver/input_boxes.h"
+#include "ui/classic/form_main.h"
 #include "ui/classic/log_model.h"
 #include "ui/classic/plot_area.h"
 

@@ -2,8 +2,8 @@
 // The search's view of the main window: its text boxes, status label and log.
 #include "ui/classic/form_host.h"
 
-#include "ui/classic/log_model.h"
 #include "numbertext/number_text.h"
+#include "ui/classic/log_model.h"
 #include "ui/common/text_view.h"
 
 #include <QLabel>

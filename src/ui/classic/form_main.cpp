@@ -2,14 +2,14 @@
 // Form_Main: Cuneola's working window, with the inputs, the two Calculate buttons, the plot and the log.
 #include "ui/classic/form_main.h"
 
-#include "ui/common/app_identity.h"
 #include "ui/classic/design_units.h"
 #include "ui/classic/form_about.h"
-#include "ui/explore/form_explore.h"
 #include "ui/classic/form_host.h"
 #include "ui/classic/log_model.h"
 #include "ui/classic/plot_area.h"
+#include "ui/common/app_identity.h"
 #include "ui/common/ui_fonts.h"
+#include "ui/explore/form_explore.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -2,11 +2,11 @@
 // Form_Main: Cuneola's working window, with the inputs, the two Calculate buttons, the plot and the log.
 #pragma once
 
-#include "ui/classic/design_units.h"
 #include "solver/form_values.h"
 #include "solver/rk4g.h"
 #include "solver/search_record.h"
 #include "solver/shooting_search.h"
+#include "ui/classic/design_units.h"
 
 #include <QMainWindow>
 

@@ -2,9 +2,9 @@
 // Picture1: the plot area, a drawing surface with a retained image at the screen's pixel ratio.
 #pragma once
 
+#include "solver/plot_surface.h"
 #include "ui/classic/design_units.h"
 #include "ui/classic/plot_mapping.h"
-#include "solver/plot_surface.h"
 
 #include <QElapsedTimer>
 #include <QFrame>

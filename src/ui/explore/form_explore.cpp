@@ -2,13 +2,13 @@
 // Form_Explore: exact solutions for any β and Pr, the last search's shooting map, separation and heat transfer.
 #include "ui/explore/form_explore.h"
 
+#include "analysis/similarity_solution.h"
 #include "ui/common/app_identity.h"
+#include "ui/common/ui_fonts.h"
 #include "ui/explore/heat_transfer_tab.h"
 #include "ui/explore/separation_tab.h"
 #include "ui/explore/shooting_tab.h"
-#include "analysis/similarity_solution.h"
 #include "ui/explore/solution_tab.h"
-#include "ui/common/ui_fonts.h"
 
 #include <QLabel>
 #include <QTabBar>

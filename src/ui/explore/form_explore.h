@@ -2,9 +2,9 @@
 // Form_Explore: exact solutions for any β and Pr, the last search's shooting map, separation and heat transfer.
 #pragma once
 
-#include "ui/explore/explore_inputs.h"
 #include "solver/search_host.h"
 #include "solver/search_record.h"
+#include "ui/explore/explore_inputs.h"
 
 #include <QTimer>
 #include <QWidget>

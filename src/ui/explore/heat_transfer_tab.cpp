@@ -2,10 +2,10 @@
 // The Heat-transfer tab: g'(0) against Pr on log-log axes, its two asymptotes and its power fit.
 #include "ui/explore/heat_transfer_tab.h"
 
-#include "ui/common/background_job.h"
+#include "analysis/energy_solution.h"
 #include "ui/charts/chart_axes.h"
 #include "ui/charts/chart_view.h"
-#include "analysis/energy_solution.h"
+#include "ui/common/background_job.h"
 #include "ui/explore/explore_numbers.h"
 
 #include <QChart>

@@ -2,8 +2,8 @@
 // The table of what a textbook tabulates: computed value, published value and their difference.
 #include "ui/explore/results_table_model.h"
 
-#include "ui/explore/explore_numbers.h"
 #include "ui/common/text_view.h"
+#include "ui/explore/explore_numbers.h"
 
 using cuneola::analysis::kQuantities;
 using cuneola::analysis::Quantity;

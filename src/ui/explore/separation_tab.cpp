@@ -2,12 +2,12 @@
 // The Separation tab: f''(0) and H along β over both branches through the fold at β_s.
 #include "ui/explore/separation_tab.h"
 
-#include "ui/common/background_job.h"
 #include "ui/charts/chart_axes.h"
 #include "ui/charts/chart_view.h"
+#include "ui/charts/point_labels.h"
+#include "ui/common/background_job.h"
 #include "ui/explore/explore_inputs.h"
 #include "ui/explore/explore_numbers.h"
-#include "ui/charts/point_labels.h"
 
 #include <QCategoryAxis>
 #include <QChart>

@@ -4,8 +4,8 @@
 
 #include "analysis/error_budget.h"
 #include "analysis/family_control.h"
-#include "solver/search_record.h"
 #include "analysis/shooting_map.h"
+#include "solver/search_record.h"
 
 #include <optional>
 #include <string>

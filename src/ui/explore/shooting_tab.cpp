@@ -2,11 +2,11 @@
 // The Shooting tab: the function the main window's last search zeroed, its trials on it, its error budget.
 #include "ui/explore/shooting_tab.h"
 
-#include "ui/common/background_job.h"
 #include "ui/charts/chart_axes.h"
 #include "ui/charts/chart_view.h"
-#include "ui/explore/explore_numbers.h"
 #include "ui/charts/point_labels.h"
+#include "ui/common/background_job.h"
+#include "ui/explore/explore_numbers.h"
 #include "ui/explore/shooting_analysis.h"
 
 #include <QCategoryAxis>
