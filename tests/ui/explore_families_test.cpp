@@ -63,8 +63,8 @@ void ExploreFamiliesTest::betaFamilyRunsOnceWithBothBranchesAndTheFold()
     QVERIFY(std::fabs(fold[0].x() - -0.19883773) < 1e-8);
     QCOMPARE(fold[0].y(), 0.0);
     // The two branches meet at the fold: the attached one ends there, the reversed one starts there.
-    QCOMPARE(seriesOf(*s.explore, "Chart_WallShear", "attached")->points().last(), fold[0]);
-    QCOMPARE(seriesOf(*s.explore, "Chart_WallShear", "reversed")->points().first(), fold[0]);
+    QCOMPARE(lastOf(seriesOf(*s.explore, "Chart_WallShear", "attached")->points()), fold[0]);
+    QCOMPARE(firstOf(seriesOf(*s.explore, "Chart_WallShear", "reversed")->points()), fold[0]);
     for (const QPointF& p : seriesOf(*s.explore, "Chart_WallShear", "reversed")->points()) QVERIFY(p.y() <= 0.0);
     QVERIFY(control<QLabel>(*s.explore, "Lbl_SeparationNote")->text().contains("β_s = -0.198837735"));
     QVERIFY(!control<QProgressBar>(*s.explore, "Progress_Separation")->isVisible());
@@ -129,10 +129,10 @@ void ExploreFamiliesTest::heatTransferFollowsBetaAndBranch()
     WAIT_UNTIL_IDLE(*s.explore);
     const QList<QPointF> curve = seriesOf(*s.explore, "Chart_HeatTransfer", "gradient")->points();
     QCOMPARE(curve.size(), 121);
-    QCOMPARE(curve.first().x(), 0.001);
-    QCOMPARE(curve.last().x(), 1000.0);
+    QCOMPARE(firstOf(curve).x(), 0.001);
+    QCOMPARE(lastOf(curve).x(), 1000.0);
     const QList<QPointF> large = seriesOf(*s.explore, "Chart_HeatTransfer", "largePr")->points();
-    QVERIFY(std::fabs(large.last().y() - largePrandtlEnd(0.46959999)) < 1e-6);
+    QVERIFY(std::fabs(lastOf(large).y() - largePrandtlEnd(0.46959999)) < 1e-6);
     const QString fit = control<QLabel>(*s.explore, "Lbl_Fit")->text();
     QVERIFY2(fit.contains("0.6 ≤ Pr ≤ 10") && fit.contains("g'(0) ≈ 0.46") && fit.contains("·Pr^0.34"),
              qPrintable(fit));
@@ -168,7 +168,7 @@ void ExploreFamiliesTest::quickBetaChangesLeaveTheLastFamily()
     for (double beta : {0.2, 0.5, 0.8, 1.0}) s.beta()->setValue(beta);
     WAIT_UNTIL_IDLE(*s.explore);
     const QList<QPointF> large = seriesOf(*s.explore, "Chart_HeatTransfer", "largePr")->points();
-    QVERIFY(std::fabs(large.last().y() - largePrandtlEnd(1.232587657)) < 1e-6); // f''(0) at β = 1
+    QVERIFY(std::fabs(lastOf(large).y() - largePrandtlEnd(1.232587657)) < 1e-6); // f''(0) at β = 1
     QVERIFY(!control<QProgressBar>(*s.explore, "Progress_HeatTransfer")->isVisible());
 }
 

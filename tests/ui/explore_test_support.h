@@ -13,6 +13,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QLineSeries>
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QXYSeries>
@@ -59,7 +60,8 @@ inline int rowOf(const Form_Explore& explore, const QString& quantity)
     const ResultsTableModel* model = results(explore);
     for (int row = 0; row < model->rowCount(); ++row)
         if (model->index(row, ResultsTableModel::QuantityColumn).data().toString() == quantity) return row;
-    qFatal("no row %s", qPrintable(quantity));
+    QTest::qFail(qPrintable(QStringLiteral("no row %1").arg(quantity)), __FILE__, __LINE__);
+    return -1; // an invalid index: its cells read as empty and every comparison fails
 }
 
 inline QString cell(const Form_Explore& explore, const QString& quantity, int column)
@@ -73,7 +75,26 @@ Series* seriesOf(const Form_Explore& explore, const char* view, const char* name
 {
     for (QAbstractSeries* s : control<QChartView>(explore, QLatin1String(view))->chart()->series())
         if (s->objectName() == QLatin1String(name)) return qobject_cast<Series*>(s);
-    qFatal("no series %s in %s", name, view);
+    QTest::qFail(qPrintable(QStringLiteral("no series %1 in %2").arg(QLatin1String(name), QLatin1String(view))),
+                 __FILE__, __LINE__);
+    // An empty stand-in, kept to the end of the run, so that the test fails on its next check instead of crashing.
+    static Series* const missing = [] {
+        auto* line = new QLineSeries;
+        line->setObjectName(QStringLiteral("missing"));
+        return qobject_cast<Series*>(line);
+    }();
+    return missing;
+}
+
+// The first and last points of a curve; on an empty curve a point of NaNs, which no comparison accepts, so that
+// a wrong result fails the test instead of reading past the end of the list.
+inline QPointF firstOf(const QList<QPointF>& points)
+{
+    return points.isEmpty() ? QPointF(qQNaN(), qQNaN()) : points.first();
+}
+inline QPointF lastOf(const QList<QPointF>& points)
+{
+    return points.isEmpty() ? QPointF(qQNaN(), qQNaN()) : points.last();
 }
 
 } // namespace cuneola::testing
