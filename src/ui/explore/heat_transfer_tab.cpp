@@ -4,6 +4,7 @@
 
 #include "analysis/energy_solution.h"
 #include "ui/charts/chart_axes.h"
+#include "ui/charts/chart_parts.h"
 #include "ui/charts/chart_view.h"
 #include "ui/common/background_job.h"
 #include "ui/explore/explore_numbers.h"
@@ -22,20 +23,12 @@
 
 using namespace cuneola::analysis;
 using cuneola::ui::significantText;
+using namespace cuneola::ui;
 
 namespace {
 
 constexpr int kFamilyPoints = 121;
 constexpr int kAsymptotePoints = 61;
-
-QLineSeries* line(QChart* chart, const char* name, const QString& legend, const QPen& pen)
-{
-    auto* s = new QLineSeries(chart);
-    s->setObjectName(QLatin1String(name));
-    s->setName(legend);
-    s->setPen(pen);
-    return s;
-}
 
 double PrAt(int i, int count)
 {
@@ -48,57 +41,28 @@ double PrAt(int i, int count)
 HeatTransferTab::HeatTransferTab(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Tab_HeatTransfer"));
-    m_chart = new QChart;
-    m_chart->legend()->setAlignment(Qt::AlignBottom);
-    m_PrAxis = new QLogValueAxis(m_chart);
-    m_PrAxis->setTitleText(QStringLiteral("Pr"));
-    m_PrAxis->setLabelFormat(QStringLiteral("%g"));
-    m_PrAxis->setBase(10.0);
-    m_PrAxis->setMinorTickCount(8);
-    cuneola::ui::setDecades(m_PrAxis, kMinPr, kMaxPr);
-    m_gradientAxis = new QLogValueAxis(m_chart);
-    m_gradientAxis->setTitleText(QStringLiteral("g'(0)"));
-    m_gradientAxis->setLabelFormat(QStringLiteral("%g"));
-    m_gradientAxis->setBase(10.0);
-    m_gradientAxis->setMinorTickCount(8);
-    cuneola::ui::setDecades(m_gradientAxis, 0.01, 10.0);
-    m_chart->addAxis(m_PrAxis, Qt::AlignBottom);
-    m_chart->addAxis(m_gradientAxis, Qt::AlignLeft);
-
-    m_gradient = line(m_chart, "gradient", QStringLiteral("g'(0)"), QPen(QColor(0, 0, 255), 2.0));
+    m_chart = newChart();
+    m_PrAxis = addDecadeAxis(m_chart, Qt::AlignBottom, QStringLiteral("Pr"), kMinPr, kMaxPr);
+    m_gradientAxis = addDecadeAxis(m_chart, Qt::AlignLeft, QStringLiteral("g'(0)"), 0.01, 10.0);
+    m_gradient = namedLine(m_chart, "gradient", QStringLiteral("g'(0)"), QPen(QColor(0, 0, 255), 2.0));
     m_smallPr =
-        line(m_chart, "smallPr", QStringLiteral("√(2Pr/π), Pr → 0"), QPen(QColor(0, 150, 0), 1.5, Qt::DashLine));
-    m_largePr = line(m_chart, "largePr", QStringLiteral("(Pr f''(0)/6)^(1/3)/Γ(4/3), Pr → ∞"),
-                     QPen(QColor(200, 0, 200), 1.5, Qt::DashLine));
-    m_current = new QScatterSeries(m_chart);
-    m_current->setObjectName(QStringLiteral("current"));
-    m_current->setName(tr("current Pr"));
-    m_current->setMarkerSize(13.0);
-    m_current->setBrush(Qt::NoBrush);
-    m_current->setPen(QPen(QColor(220, 0, 0), 2.5));
-    for (QXYSeries* s : std::initializer_list<QXYSeries*>{m_smallPr, m_largePr, m_gradient, m_current}) {
-        m_chart->addSeries(s);
-        s->attachAxis(m_PrAxis);
-        s->attachAxis(m_gradientAxis);
-    }
+        namedLine(m_chart, "smallPr", QStringLiteral("√(2Pr/π), Pr → 0"), QPen(QColor(0, 150, 0), 1.5, Qt::DashLine));
+    m_largePr = namedLine(m_chart, "largePr", QStringLiteral("(Pr f''(0)/6)^(1/3)/Γ(4/3), Pr → ∞"),
+                          QPen(QColor(200, 0, 200), 1.5, Qt::DashLine));
+    m_current = currentRing(m_chart, tr("current Pr"));
+    for (QXYSeries* s : std::initializer_list<QXYSeries*>{m_smallPr, m_largePr, m_gradient, m_current})
+        plotOn(m_chart, s, m_PrAxis, m_gradientAxis);
 
     m_view = new ChartView(m_chart, tr("Wall temperature gradient g prime of 0 against Pr, logarithmic"), this);
     m_view->setObjectName(QStringLiteral("Chart_HeatTransfer"));
     m_view->setReadout(m_gradient, [this](const QPointF& value) { return readout(value); });
 
-    m_fit = new QLabel(this);
-    m_fit->setObjectName(QStringLiteral("Lbl_Fit"));
-    m_fit->setWordWrap(true);
-    m_fit->setAccessibleName(tr("Power fit of g prime of 0"));
-    m_fit->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_note = new QLabel(this);
-    m_note->setObjectName(QStringLiteral("Lbl_HeatNote"));
-    m_note->setWordWrap(true);
-    m_note->setAccessibleName(tr("Notes on the heat-transfer plot"));
-    m_progress = new QProgressBar(this);
-    m_progress->setObjectName(QStringLiteral("Progress_HeatTransfer"));
-    m_progress->setAccessibleName(tr("Progress of the Prandtl number family"));
-    m_job = new BackgroundJob(m_progress, this);
+    m_fit = noteLabel(this, "Lbl_Fit", tr("Power fit of g prime of 0"), true);
+    m_note = noteLabel(this, "Lbl_HeatNote", tr("Notes on the heat-transfer plot"));
+    const ProgressedJob progressed =
+        progressedJob(this, "Progress_HeatTransfer", tr("Progress of the Prandtl number family"));
+    m_progress = progressed.progress;
+    m_job = progressed.job;
     connect(m_job, &BackgroundJob::failed, m_note, &QLabel::setText);
 
     auto* layout = new QVBoxLayout(this);

@@ -3,6 +3,7 @@
 #include "ui/explore/separation_tab.h"
 
 #include "ui/charts/chart_axes.h"
+#include "ui/charts/chart_parts.h"
 #include "ui/charts/chart_view.h"
 #include "ui/charts/point_labels.h"
 #include "ui/common/background_job.h"
@@ -26,6 +27,7 @@
 
 using namespace cuneola::analysis;
 using cuneola::ui::significantText;
+using namespace cuneola::ui;
 
 namespace {
 
@@ -77,14 +79,11 @@ SeparationTab::SeparationTab(QWidget* parent) : QWidget(parent)
     m_zoom->setToolTip(tr("Both branches meet at β_s, close to β = -0.2; zoom in to see them apart."));
     connect(m_zoom, &QCheckBox::toggled, this, &SeparationTab::applyRanges);
 
-    m_note = new QLabel(tr("Click a curve to take its β and branch."), this);
-    m_note->setObjectName(QStringLiteral("Lbl_SeparationNote"));
-    m_note->setWordWrap(true);
-    m_note->setAccessibleName(tr("Notes on the separation plots"));
-    m_progress = new QProgressBar(this);
-    m_progress->setObjectName(QStringLiteral("Progress_Separation"));
-    m_progress->setAccessibleName(tr("Progress of the beta family"));
-    m_job = new BackgroundJob(m_progress, this);
+    m_note = noteLabel(this, "Lbl_SeparationNote", tr("Notes on the separation plots"));
+    m_note->setText(tr("Click a curve to take its β and branch."));
+    const ProgressedJob progressed = progressedJob(this, "Progress_Separation", tr("Progress of the beta family"));
+    m_progress = progressed.progress;
+    m_job = progressed.job;
     connect(m_job, &BackgroundJob::failed, m_note, &QLabel::setText);
 
     auto* layout = new QVBoxLayout(this);
@@ -100,40 +99,23 @@ SeparationTab::Plot SeparationTab::makePlot(const char* name, const QString& spo
                                             QAbstractAxis* valueAxis)
 {
     Plot p;
-    p.chart = new QChart;
-    p.betaAxis = new QCategoryAxis(p.chart);
-    p.betaAxis->setTitleText(QStringLiteral("β"));
-    p.betaAxis->setLabelFormat(QStringLiteral("%g"));
+    p.chart = newChart();
+    p.betaAxis = addRoundAxis(p.chart, Qt::AlignBottom, QStringLiteral("β"));
     p.valueAxis = valueAxis;
     valueAxis->setParent(p.chart);
     valueAxis->setTitleText(valueTitle);
-    p.chart->addAxis(p.betaAxis, Qt::AlignBottom);
     p.chart->addAxis(valueAxis, Qt::AlignLeft);
-    auto attach = [&](QXYSeries* s, const char* objectName, const QString& legend) {
-        s->setObjectName(QLatin1String(objectName));
-        s->setName(legend);
-        p.chart->addSeries(s);
-        s->attachAxis(p.betaAxis);
-        s->attachAxis(valueAxis);
-    };
-    p.attached = new QLineSeries(p.chart);
-    p.attached->setPen(QPen(kAttachedColour, 2.0));
-    attach(p.attached, "attached", tr("attached"));
-    p.reversed = new QLineSeries(p.chart);
-    p.reversed->setPen(QPen(kReversedColour, 2.0));
-    attach(p.reversed, "reversed", tr("reversed flow"));
-    p.foldLine = new QLineSeries(p.chart);
-    p.foldLine->setPen(QPen(QColor(110, 110, 110), 1.0, Qt::DashLine));
-    attach(p.foldLine, "foldLine", QString());
+    p.attached = namedLine(p.chart, "attached", tr("attached"), QPen(kAttachedColour, 2.0));
+    p.reversed = namedLine(p.chart, "reversed", tr("reversed flow"), QPen(kReversedColour, 2.0));
+    p.foldLine = namedLine(p.chart, "foldLine", QString(), QPen(QColor(110, 110, 110), 1.0, Qt::DashLine));
     p.fold = new QScatterSeries(p.chart);
+    p.fold->setObjectName(QStringLiteral("fold"));
+    p.fold->setName(tr("separation β_s"));
     p.fold->setMarkerSize(9.0);
     p.fold->setColor(Qt::black);
-    attach(p.fold, "fold", tr("separation β_s"));
-    p.current = new QScatterSeries(p.chart);
-    p.current->setMarkerSize(13.0);
-    p.current->setBrush(Qt::NoBrush);
-    p.current->setPen(QPen(QColor(220, 0, 0), 2.5));
-    attach(p.current, "current", tr("current β"));
+    p.current = currentRing(p.chart, tr("current β"));
+    for (QXYSeries* s : std::initializer_list<QXYSeries*>{p.attached, p.reversed, p.foldLine, p.fold, p.current})
+        plotOn(p.chart, s, p.betaAxis, valueAxis);
     for (QLegendMarker* marker : p.chart->legend()->markers(p.foldLine)) marker->setVisible(false);
     p.foldLabel = new PointLabels(p.chart, p.foldLine);
 

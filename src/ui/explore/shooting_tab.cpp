@@ -3,6 +3,7 @@
 #include "ui/explore/shooting_tab.h"
 
 #include "ui/charts/chart_axes.h"
+#include "ui/charts/chart_parts.h"
 #include "ui/charts/chart_view.h"
 #include "ui/charts/point_labels.h"
 #include "ui/common/background_job.h"
@@ -25,6 +26,7 @@ using namespace cuneola::analysis;
 using cuneola::MarchMode;
 using cuneola::ui::copyText;
 using cuneola::ui::significantText;
+using namespace cuneola::ui;
 
 namespace {
 
@@ -46,87 +48,25 @@ QString signedText(double v, int digits)
     return v > 0.0 ? QLatin1Char('+') + text : text;
 }
 
-QScatterSeries* scatter(QChart* chart, const char* name, const QString& legend, QScatterSeries::MarkerShape shape,
-                        qreal size, const QColor& colour)
-{
-    auto* s = new QScatterSeries(chart);
-    s->setObjectName(QLatin1String(name));
-    s->setName(legend);
-    s->setMarkerShape(shape);
-    s->setMarkerSize(size);
-    s->setColor(colour);
-    s->setBorderColor(colour.darker(130));
-    return s;
-}
-
 } // namespace
 
 ShootingTab::ShootingTab(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Tab_Shooting"));
-    m_setting = new QLabel(tr("Run a Calculate in the main window; its search will show here."), this);
-    m_setting->setObjectName(QStringLiteral("Lbl_ShootingSetting"));
-    m_setting->setWordWrap(true);
-    m_setting->setAccessibleName(tr("Which search the map shows"));
+    m_setting = noteLabel(this, "Lbl_ShootingSetting", tr("Which search the map shows"));
+    m_setting->setText(tr("Run a Calculate in the main window; its search will show here."));
+    buildChart();
 
-    m_chart = new QChart;
-    m_chart->legend()->setAlignment(Qt::AlignBottom);
-    m_trialAxis = new QCategoryAxis(m_chart);
-    m_trialAxis->setLabelFormat(QStringLiteral("%g"));
-    m_outerAxis = new QCategoryAxis(m_chart);
-    m_outerAxis->setLabelFormat(QStringLiteral("%g"));
-    m_chart->addAxis(m_trialAxis, Qt::AlignBottom);
-    m_chart->addAxis(m_outerAxis, Qt::AlignLeft);
-
-    auto attach = [this](QXYSeries* s) {
-        m_chart->addSeries(s);
-        s->attachAxis(m_trialAxis);
-        s->attachAxis(m_outerAxis);
-    };
-    m_target = new QLineSeries(m_chart);
-    m_target->setObjectName(QStringLiteral("target"));
-    m_target->setName(tr("target 1"));
-    m_target->setPen(QPen(QColor(255, 0, 255), 1.5, Qt::DashLine));
-    attach(m_target);
-    m_cutOff = scatter(m_chart, "cutOff", tr("cut off at f min"), QScatterSeries::MarkerShapeTriangle, 7.0,
-                       QColor(150, 150, 150));
-    attach(m_cutOff);
-    m_overflow = scatter(m_chart, "overflow", tr("left the number range"), QScatterSeries::MarkerShapeTriangle, 7.0,
-                         QColor(90, 90, 90));
-    attach(m_overflow);
-    m_trials = scatter(m_chart, "trials", tr("trials of the search"), QScatterSeries::MarkerShapeCircle, 8.0,
-                       QColor(220, 0, 0));
-    attach(m_trials);
-    // Added last, so that a root shows on top of the trial next to it.
-    m_roots = scatter(m_chart, "roots", tr("root of the march"), QScatterSeries::MarkerShapeRotatedRectangle, 12.0,
-                      QColor(0, 160, 0));
-    attach(m_roots);
-    m_trialNumbers = new PointLabels(m_chart, m_trials);
-
-    m_view = new ChartView(m_chart, tr("Shooting map: the outer value against the trial wall value"), this);
-    m_view->setObjectName(QStringLiteral("Chart_Shooting"));
-    m_view->setReadout(m_target, [this](const QPointF& value) { return readout(value); });
-
-    m_progress = new QProgressBar(this);
-    m_progress->setObjectName(QStringLiteral("Progress_Shooting"));
-    m_progress->setAccessibleName(tr("Progress of the shooting map"));
-    m_job = new BackgroundJob(m_progress, this);
+    const ProgressedJob progressed = progressedJob(this, "Progress_Shooting", tr("Progress of the shooting map"));
+    m_progress = progressed.progress;
+    m_job = progressed.job;
     connect(m_job, &BackgroundJob::failed, this, [this](const QString& message) { setNote(message); });
 
-    m_note = new QLabel(this);
-    m_note->setObjectName(QStringLiteral("Lbl_ShootingNote"));
-    m_note->setWordWrap(true);
-    m_note->setAccessibleName(tr("Notes on the shooting map"));
-    m_budget = new QLabel(this);
-    m_budget->setObjectName(QStringLiteral("Lbl_Budget"));
+    m_note = noteLabel(this, "Lbl_ShootingNote", tr("Notes on the shooting map"));
+    m_budget = noteLabel(this, "Lbl_Budget", tr("Error budget of the search's result"), true);
+    m_budget->setWordWrap(false);
     m_budget->setTextFormat(Qt::RichText);
-    m_budget->setAccessibleName(tr("Error budget of the search's result"));
-    m_budget->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_advice = new QLabel(this);
-    m_advice->setObjectName(QStringLiteral("Lbl_BudgetAdvice"));
-    m_advice->setWordWrap(true);
-    m_advice->setAccessibleName(tr("Where the error comes from"));
-    m_advice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_advice = noteLabel(this, "Lbl_BudgetAdvice", tr("Where the error comes from"), true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_setting);
@@ -136,6 +76,30 @@ ShootingTab::ShootingTab(QWidget* parent) : QWidget(parent)
     layout->addWidget(m_budget);
     layout->addWidget(m_advice);
     clearChart();
+}
+
+void ShootingTab::buildChart()
+{
+    m_chart = newChart();
+    m_trialAxis = addRoundAxis(m_chart, Qt::AlignBottom);
+    m_outerAxis = addRoundAxis(m_chart, Qt::AlignLeft);
+    m_target = namedLine(m_chart, "target", tr("target 1"), QPen(QColor(255, 0, 255), 1.5, Qt::DashLine));
+    m_cutOff = namedMarkers(m_chart, "cutOff", tr("cut off at f min"), QScatterSeries::MarkerShapeTriangle, 7.0,
+                            QColor(150, 150, 150));
+    m_overflow = namedMarkers(m_chart, "overflow", tr("left the number range"), QScatterSeries::MarkerShapeTriangle,
+                              7.0, QColor(90, 90, 90));
+    m_trials = namedMarkers(m_chart, "trials", tr("trials of the search"), QScatterSeries::MarkerShapeCircle, 8.0,
+                            QColor(220, 0, 0));
+    // Added last, so that a root shows on top of the trial next to it.
+    m_roots = namedMarkers(m_chart, "roots", tr("root of the march"), QScatterSeries::MarkerShapeRotatedRectangle, 12.0,
+                           QColor(0, 160, 0));
+    for (QXYSeries* s : std::initializer_list<QXYSeries*>{m_target, m_cutOff, m_overflow, m_trials, m_roots})
+        plotOn(m_chart, s, m_trialAxis, m_outerAxis);
+    m_trialNumbers = new PointLabels(m_chart, m_trials);
+
+    m_view = new ChartView(m_chart, tr("Shooting map: the outer value against the trial wall value"), this);
+    m_view->setObjectName(QStringLiteral("Chart_Shooting"));
+    m_view->setReadout(m_target, [this](const QPointF& value) { return readout(value); });
 }
 
 ShootingTab::~ShootingTab() = default;

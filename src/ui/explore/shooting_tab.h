@@ -40,6 +40,7 @@ private:
     void deliver(const ShootingAnalysis& analysis);
     void drawMap(const ShootingAnalysis& analysis);
     void showBudget(const ShootingAnalysis& analysis);
+    void buildChart();
     void clearChart();
     // A legend entry only for what the chart shows.
     void showLegendOfFilledSeries();

@@ -3,6 +3,7 @@
 #include "ui/explore/solution_tab.h"
 
 #include "ui/charts/chart_axes.h"
+#include "ui/charts/chart_parts.h"
 #include "ui/charts/chart_view.h"
 #include "ui/explore/explore_numbers.h"
 #include "ui/explore/results_table_model.h"
@@ -112,6 +113,20 @@ QList<QPointF> pointsOf(const std::vector<double>& x, const std::vector<double>&
 SolutionTab::SolutionTab(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Tab_Solution"));
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setObjectName(QStringLiteral("Splitter_Solution"));
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(buildCurvePane());
+    splitter->addWidget(buildTablePane());
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(splitter);
+}
+
+// The message that says why there is no solution, the curves, and the pin buttons under them.
+QWidget* SolutionTab::buildCurvePane()
+{
     m_message = new QLabel(this);
     m_message->setObjectName(QStringLiteral("Lbl_SolutionMessage"));
     m_message->setWordWrap(true);
@@ -138,6 +153,23 @@ SolutionTab::SolutionTab(QWidget* parent) : QWidget(parent)
     connect(m_pin, &QPushButton::clicked, this, &SolutionTab::pin);
     connect(m_clearPins, &QPushButton::clicked, this, &SolutionTab::clearPins);
 
+    auto* left = new QWidget(this);
+    auto* leftColumn = new QVBoxLayout(left);
+    leftColumn->setContentsMargins(0, 0, 0, 0);
+    leftColumn->addWidget(m_message);
+    leftColumn->addWidget(m_view, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_pin);
+    buttons->addWidget(m_clearPins);
+    buttons->addStretch(1);
+    leftColumn->addLayout(buttons);
+
+    return left;
+}
+
+// The table of results with its copy button and notes.
+QWidget* SolutionTab::buildTablePane()
+{
     m_results = new ResultsTableModel(this);
     m_table = new QTableView(this);
     m_table->setObjectName(QStringLiteral("Table_Results"));
@@ -180,17 +212,6 @@ SolutionTab::SolutionTab(QWidget* parent) : QWidget(parent)
     m_notes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_notes->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto* left = new QWidget(this);
-    auto* leftColumn = new QVBoxLayout(left);
-    leftColumn->setContentsMargins(0, 0, 0, 0);
-    leftColumn->addWidget(m_message);
-    leftColumn->addWidget(m_view, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_pin);
-    buttons->addWidget(m_clearPins);
-    buttons->addStretch(1);
-    leftColumn->addLayout(buttons);
-
     auto* right = new QWidget(this);
     auto* rightColumn = new QVBoxLayout(right);
     rightColumn->setContentsMargins(0, 0, 0, 0);
@@ -201,28 +222,14 @@ SolutionTab::SolutionTab(QWidget* parent) : QWidget(parent)
     rightColumn->addLayout(copyRow);
     rightColumn->addWidget(m_notes);
 
-    auto* splitter = new QSplitter(Qt::Horizontal, this);
-    splitter->setObjectName(QStringLiteral("Splitter_Solution"));
-    splitter->setChildrenCollapsible(false);
-    splitter->addWidget(left);
-    splitter->addWidget(right);
-    splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 2);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(splitter);
+    return right;
 }
 
 void SolutionTab::buildChart()
 {
-    m_chart = new QChart;
-    m_chart->legend()->setAlignment(Qt::AlignBottom);
-    m_etaAxis = new QCategoryAxis(m_chart);
-    m_etaAxis->setTitleText(QStringLiteral("η"));
-    m_etaAxis->setLabelFormat(QStringLiteral("%g"));
-    m_valueAxis = new QCategoryAxis(m_chart);
-    m_valueAxis->setLabelFormat(QStringLiteral("%g"));
-    m_chart->addAxis(m_etaAxis, Qt::AlignBottom);
-    m_chart->addAxis(m_valueAxis, Qt::AlignLeft);
+    m_chart = cuneola::ui::newChart();
+    m_etaAxis = cuneola::ui::addRoundAxis(m_chart, Qt::AlignBottom, QStringLiteral("η"));
+    m_valueAxis = cuneola::ui::addRoundAxis(m_chart, Qt::AlignLeft);
     m_curves = {addCurve(QStringLiteral("f"), QColor(255, 0, 0), Qt::SolidLine),
                 addCurve(QStringLiteral("f'"), QColor(0, 0, 255), Qt::SolidLine),
                 addCurve(QStringLiteral("f''"), QColor(0, 160, 0), Qt::SolidLine),
@@ -235,13 +242,8 @@ void SolutionTab::buildChart()
 
 QLineSeries* SolutionTab::addCurve(const QString& name, const QColor& colour, Qt::PenStyle style)
 {
-    auto* series = new QLineSeries(m_chart);
-    series->setObjectName(name);
-    series->setName(name);
-    series->setPen(QPen(colour, 2.0, style));
-    m_chart->addSeries(series);
-    series->attachAxis(m_etaAxis);
-    series->attachAxis(m_valueAxis);
+    QLineSeries* series = cuneola::ui::namedLine(m_chart, qPrintable(name), name, QPen(colour, 2.0, style));
+    cuneola::ui::plotOn(m_chart, series, m_etaAxis, m_valueAxis);
     return series;
 }
 

@@ -49,6 +49,8 @@ private:
         std::vector<QLineSeries*> series;
     };
 
+    QWidget* buildCurvePane();
+    QWidget* buildTablePane();
     void buildChart();
     void drawCurves();
     QLineSeries* addCurve(const QString& name, const QColor& colour, Qt::PenStyle style);
