@@ -56,7 +56,7 @@ Outcome<double> wallTemperatureGradient(const MomentumSolution& momentum, double
 {
     if (auto refusal = checkPrandtl(Pr)) return *refusal;
     const ProfileSystem system{momentum.beta, Pr, momentum.minF};
-    ProfileState y{0.0, 0.0, momentum.wallShear, 0.0, 0.0, 0.0};
+    ProfileState y{momentum.suction, 0.0, momentum.wallShear, 0.0, 0.0, 0.0};
     double dt = 0.01;
     if (marchAdaptive(system, y, 0.0, momentum.etaInf, dt) != MarchEnd::Reached)
         return fail(FailureKind::NotConverged, "The energy integral could not be marched to η∞.");

@@ -29,11 +29,12 @@ std::string_view branchName(Branch branch);
 struct MomentumSolution {
     double beta = 0.0;
     Branch branch = Branch::Attached;
+    double suction = 0.0;           // f(0) = f_w: 0 on an impermeable wall
     double wallShear = 0.0;         // f''(0)
     double etaInf = 0.0;            // the far field chosen: f''(0) no longer changed beyond it
     double farShear = 0.0;          // f''(eta_inf), which should be negligible
     double outerF = 0.0;            // f(eta_inf); beyond, f = outerF + (eta - eta_inf)
-    double displacement = 0.0;      // delta* = int (1 - f') = eta_inf - f(eta_inf)
+    double displacement = 0.0;      // delta* = int (1 - f') = eta_inf - (f(eta_inf) - f_w)
     double momentumThickness = 0.0; // theta = int f'(1 - f')
     double minF = 0.0;              // min of F = int_0^eta f, 0 unless the flow reverses
     double eta99 = 0.0;             // first eta with f' = 0.99; NaN on the reversed-flow branch

@@ -116,7 +116,7 @@ Profiles sampleProfiles(const SimilaritySolution& s, double etaEnd, int count)
     for (auto* v : {&p.eta, &p.f, &p.fp, &p.fpp}) v->reserve(n);
 
     // The energy integral's total, for g = J / J(inf) and g' = exp(-Pr (F - Fref)) / J(inf).
-    ProfileState y{0.0, 0.0, m.wallShear, 0.0, 0.0, 0.0};
+    ProfileState y{m.suction, 0.0, m.wallShear, 0.0, 0.0, 0.0};
     double Jinf = 1.0, Finf = 0.0, Jmarched = 0.0;
     {
         ProfileState z = y;

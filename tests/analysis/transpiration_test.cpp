@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Suction and blowing: the momentum identity, the asymptotic-suction limit, the moving fold, blow-off.
+#include "analysis/transpiration.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <string>
+
+namespace cuneola::analysis {
+namespace {
+
+struct PorousCase {
+    double beta;
+    Branch branch;
+    double suction;
+};
+
+class PorousWall : public ::testing::TestWithParam<PorousCase> {};
+
+// Integrating the momentum equation across the layer: f''(0) = (1 + beta) theta + beta delta* + f_w.
+TEST_P(PorousWall, MomentumIntegralKeepsItsWallTerm)
+{
+    const auto [beta, branch, fw] = GetParam();
+    const Outcome<MomentumSolution> s = solveTranspired(beta, branch, fw);
+    ASSERT_TRUE(s) << s.failure().message;
+    EXPECT_EQ(s->branch, branch);
+    EXPECT_EQ(s->suction, fw);
+    // At large beta f'(eta_inf) is so sensitive to f''(0) that the integrals keep about 8 digits.
+    EXPECT_NEAR(s->wallShear, (1.0 + beta) * s->momentumThickness + beta * s->displacement + fw,
+                beta > 2.0 ? 5e-8 : 1e-9);
+    EXPECT_LT(std::fabs(s->farShear), 1e-8);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SuctionAndBlowing, PorousWall,
+    ::testing::Values(PorousCase{0.0, Branch::Attached, 0.5}, PorousCase{0.0, Branch::Attached, -0.5},
+                      PorousCase{1.0, Branch::Attached, 2.0}, PorousCase{2.4, Branch::Attached, -1.0},
+                      PorousCase{4.0, Branch::Attached, -0.5}, PorousCase{-0.15, Branch::Attached, -0.1},
+                      PorousCase{-0.25, Branch::Attached, 0.5}, PorousCase{-0.1, Branch::ReversedFlow, 0.1}));
+
+TEST(PorousWall, ImpermeableWallIsTodaysSolutionToTheLastDigit)
+{
+    for (const PorousCase c : {PorousCase{0.0, Branch::Attached, 0.0}, PorousCase{-0.1, Branch::ReversedFlow, 0.0}}) {
+        const Outcome<MomentumSolution> s = solveTranspired(c.beta, c.branch, 0.0);
+        ASSERT_TRUE(s);
+        EXPECT_EQ(s->wallShear, solveMomentum(c.beta, c.branch)->wallShear);
+    }
+}
+
+TEST(PorousWall, StrongSuctionApproachesTheAsymptoticProfile)
+{
+    // f' -> 1 - exp(-f_w eta): f''(0) -> f_w, delta* -> 1/f_w, theta -> 1/(2 f_w), each closer as f_w grows.
+    std::array<double, 3> previous{1.0, 1.0, 1.0};
+    for (double fw : {2.0, 5.0, 10.0}) {
+        const Outcome<MomentumSolution> s = solveTranspired(0.0, Branch::Attached, fw);
+        ASSERT_TRUE(s) << s.failure().message;
+        const std::array<double, 3> gaps{std::fabs(s->wallShear / fw - 1.0), std::fabs(s->displacement * fw - 1.0),
+                                         std::fabs(s->momentumThickness * 2.0 * fw - 1.0)};
+        for (std::size_t i = 0; i < gaps.size(); ++i) EXPECT_LT(gaps[i], previous[i]) << fw;
+        previous = gaps;
+    }
+    for (double gap : previous) EXPECT_LT(gap, 0.02);
+}
+
+TEST(PorousWall, SeparationMovesWithSuctionAndBelowItThereIsNoNumber)
+{
+    const double bs0 = separationBeta();
+    double last = -1.0;
+    for (double fw : {0.3, 0.0, -0.2}) {
+        const Outcome<MomentumSolution> fold = transpiredSeparation(fw);
+        ASSERT_TRUE(fold) << fold.failure().message;
+        EXPECT_EQ(fold->wallShear, 0.0);
+        EXPECT_GT(fold->beta, last); // suction lowers beta_s, blowing raises it
+        last = fold->beta;
+        if (fw == 0.0) {
+            EXPECT_EQ(fold->beta, bs0);
+        }
+        const Outcome<MomentumSolution> below = solveTranspired(fold->beta - 1e-3, Branch::Attached, fw);
+        ASSERT_FALSE(below);
+        EXPECT_EQ(below.failure().kind, FailureKind::BeyondSeparation) << below.failure().message;
+        EXPECT_TRUE(solveTranspired(fold->beta + 1e-3, Branch::Attached, fw)) << fw;
+    }
+}
+
+TEST(PorousWall, BlowingLiftsTheLayerOffAndThenThereIsNoNumber)
+{
+    // Emmons & Leigh (1954) tabulate F''' + F F''/2 = 0, F'(inf) = 1. With f(eta) = F(xi)/sqrt(2),
+    // xi = sqrt(2) eta this is f''' + f f'' = 0: f_w = F(0)/sqrt(2), f''(0) = sqrt(2) F''(0). Their
+    // blow-off F(0) = -1.2386 is f_w = -0.8758 here; at f_w = -0.79, f''(0) is still about 0.02.
+    const Outcome<MomentumSolution> weak = solveTranspired(0.0, Branch::Attached, -0.79);
+    ASSERT_TRUE(weak) << weak.failure().message;
+    EXPECT_NEAR(weak->wallShear, 0.02, 0.005);
+    for (double fw : {-0.9, -1.5}) {
+        const Outcome<MomentumSolution> s = solveTranspired(0.0, Branch::Attached, fw);
+        ASSERT_FALSE(s) << fw;
+        EXPECT_EQ(s.failure().kind, FailureKind::BeyondSeparation);
+        EXPECT_NE(s.failure().message.find("lifted"), std::string::npos) << s.failure().message;
+    }
+}
+
+TEST(PorousWall, BadInputIsRefusedInWords)
+{
+    for (double fw : {std::nan(""), 10.5, -2.5, double(INFINITY)}) {
+        const Outcome<MomentumSolution> s = solveTranspired(0.0, Branch::Attached, fw);
+        ASSERT_FALSE(s);
+        EXPECT_EQ(s.failure().kind, FailureKind::OutOfRange);
+    }
+    EXPECT_EQ(solveTranspired(0.2, Branch::ReversedFlow, 0.5).failure().kind, FailureKind::NoSuchBranch);
+}
+
+} // namespace
+} // namespace cuneola::analysis
