@@ -24,7 +24,7 @@ struct Input {
 
 std::vector<Input> spreadOfInputs()
 {
-    const double start = separationBeta() + 1e-3;
+    const double start = *separationBeta() + 1e-3;
     std::vector<Input> inputs;
     for (int i = 0; i < 16; ++i) {
         const double beta = start + (2.4 - start) * i / 15.0;

@@ -2,7 +2,7 @@
 // The main window's Gill march as a function of one trial wall value, and its roots.
 #include "analysis/classic_march.h"
 
-#include "analysis/number_words.h"
+#include "numbertext/number_text.h"
 #include "solver/plot_surface.h"
 #include "solver/rk4g.h"
 
@@ -37,7 +37,20 @@ bool sameSign(double a, double b) { return (a < 0.0) == (b < 0.0); }
 
 } // namespace
 
-ClassicTrial marchClassic(const ClassicSetting& setting, double trial)
+ClassicSetting classicSettingOf(const SearchRecord& record)
+{
+    ClassicSetting s;
+    s.mode = record.mode;
+    s.Beta = record.form.Beta;
+    s.h = record.form.h;
+    s.xMax = record.form.xMax;
+    s.yMin = record.form.yMin;
+    s.Pr = record.form.Pr;
+    s.wallShear = record.wallShear;
+    return s;
+}
+
+FormValues formValuesOf(const ClassicSetting& setting)
 {
     FormValues form;
     form.Mode = setting.mode;
@@ -48,6 +61,12 @@ ClassicTrial marchClassic(const ClassicSetting& setting, double trial)
     form.h = setting.h;
     form.Beta = setting.Beta;
     form.Pr = setting.Pr;
+    return form;
+}
+
+ClassicTrial marchClassic(const ClassicSetting& setting, double trial)
+{
+    const FormValues form = formValuesOf(setting);
     LastDotPlot plot;
     double fOuter = 0.0, gOuter = 0.0;
     const bool energy = setting.mode == MarchMode::Energy;

@@ -5,6 +5,7 @@
 #include "analysis/family_control.h"
 #include "analysis/outcome.h"
 #include "solver/form_values.h"
+#include "solver/search_record.h"
 
 namespace cuneola::analysis {
 
@@ -18,6 +19,12 @@ struct ClassicSetting {
     double Pr = 1.0;        // energy search only
     double wallShear = 0.0; // energy search only: the f''(0) it marched with
 };
+
+// The march of a search as a function of its trial value: its mode, beta, delta eta,
+// eta max and f min, and for the energy search its Pr and the f''(0) it marched with.
+ClassicSetting classicSettingOf(const SearchRecord& record);
+// The form values a classic march runs with; the plot's own values follow eta max.
+FormValues formValuesOf(const ClassicSetting& setting);
 
 enum class TrialEnd {
     Reached, // the march reached eta max

@@ -2,9 +2,10 @@
 // The wall temperature gradient g'(0) of the energy equation over an exact momentum solution.
 #include "analysis/energy_solution.h"
 
-#include "analysis/adaptive_march.h"
-#include "analysis/number_words.h"
-#include "analysis/similarity_odes.h"
+#include "analysis/internal/adaptive_march.h"
+#include "analysis/internal/similarity_odes.h"
+#include "analysis/internal/thermal_tail.h"
+#include "numbertext/number_text.h"
 
 #include <cmath>
 #include <limits>
@@ -12,14 +13,6 @@
 
 namespace cuneola::analysis {
 namespace {
-
-// The closed-form tail int_{eta_inf}^inf exp(-Pr (F - Fref)) deta with f = a + (eta - eta_inf):
-//   exp(-Pr (F_inf - Fref)) sqrt(pi / (2 Pr)) erfcx(a sqrt(Pr / 2)).
-double farTail(double Pr, double Finf, double Fref, double a)
-{
-    return std::exp(-Pr * (Finf - Fref)) * std::sqrt(std::numbers::pi / (2.0 * Pr)) *
-           scaledErfc(a * std::sqrt(Pr / 2.0));
-}
 
 // 1 / (exp(-Pr Fref) J), or a failure when it lies below the double range: with
 // reversed flow F < 0 near the wall and the integral grows like exp(Pr |F|).
@@ -43,30 +36,30 @@ double scaledErfc(double x)
     return series / (x * std::sqrt(std::numbers::pi));
 }
 
-std::optional<Failure> checkPrandtl(double Pr)
+Outcome<double> checkPrandtl(double Pr)
 {
     if (!std::isfinite(Pr) || Pr <= 0.0) return fail(FailureKind::OutOfRange, "Pr must be a number above 0.");
     if (Pr < kMinPr || Pr > kMaxPr)
         return fail(FailureKind::OutOfRange, "Pr = " + shortNumber(Pr) + " is outside " + shortNumber(kMinPr) + " to " +
                                                  shortNumber(kMaxPr) + ", the range this tool solves.");
-    return std::nullopt;
+    return Pr;
 }
 
 Outcome<double> wallTemperatureGradient(const MomentumSolution& momentum, double Pr)
 {
-    if (auto refusal = checkPrandtl(Pr)) return *refusal;
+    if (const Outcome<double> checked = checkPrandtl(Pr); !checked) return checked;
     const ProfileSystem system{momentum.beta, Pr, momentum.minF};
     ProfileState y{momentum.suction, 0.0, momentum.wallShear, 0.0, 0.0, 0.0};
     double dt = 0.01;
     if (marchAdaptive(system, y, 0.0, momentum.etaInf, dt) != MarchEnd::Reached)
         return fail(FailureKind::NotConverged, "The energy integral could not be marched to η∞.");
-    const double tail = farTail(Pr, y[3], momentum.minF, y[0]);
+    const double tail = thermalTail(Pr, y[3], momentum.minF, y[0]);
     return gradientFrom(Pr, momentum.minF, y[5] + tail);
 }
 
 Outcome<double> wallTemperatureGradientOnInterval(double beta, double wallShear, double etaEnd, double Pr)
 {
-    if (auto refusal = checkPrandtl(Pr)) return *refusal;
+    if (const Outcome<double> checked = checkPrandtl(Pr); !checked) return checked;
     // F may dip below 0 when f does; a first march finds how far, for the scaling.
     double minF = 0.0;
     {

@@ -5,15 +5,14 @@
 #include "analysis/momentum_solution.h"
 #include "analysis/outcome.h"
 
-#include <optional>
-
 namespace cuneola::analysis {
 
 inline constexpr double kMinPr = 0.001;
 inline constexpr double kMaxPr = 1000.0;
 
-// Refuses Pr outside [kMinPr, kMaxPr] (and Pr <= 0, infinities, NaN) in plain words.
-std::optional<Failure> checkPrandtl(double Pr);
+// Pr itself, or a refusal in plain words outside [kMinPr, kMaxPr] (and for Pr <= 0,
+// infinities, NaN).
+Outcome<double> checkPrandtl(double Pr);
 
 // g'' + Pr f g' = 0 with g(0) = 0, g(inf) = 1 is linear, so
 //   g'(0) = 1 / int_0^inf exp(-Pr F) deta,   F(eta) = int_0^eta f.

@@ -4,7 +4,7 @@
 
 #include "analysis/energy_solution.h"
 #include "analysis/momentum_solution.h"
-#include "analysis/number_words.h"
+#include "numbertext/number_text.h"
 
 #include <algorithm>
 #include <array>
@@ -18,7 +18,7 @@ namespace {
 // the wall shear is negative.
 Branch branchFor(double beta, double wallShear)
 {
-    return wallShear < 0.0 && beta < 0.0 ? Branch::ReversedFlow : Branch::Attached;
+    return wallShear < 0.0 && reversedFlowExists(beta) ? Branch::ReversedFlow : Branch::Attached;
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include "analysis/families.h"
 
 #include "analysis/energy_solution.h"
-#include "analysis/starting_values.h"
+#include "analysis/internal/starting_values.h"
 
 #include <cmath>
 #include <numbers>
@@ -20,7 +20,7 @@ Failure cancelled() { return fail(FailureKind::Cancelled, "The computation was c
 
 BetaFamilyPoint pointOf(const MomentumSolution& m, Branch branch)
 {
-    return {m.beta, m.wallShear, m.displacement / m.momentumThickness, branch};
+    return {m.beta, m.wallShear, m.shapeFactor(), branch};
 }
 
 std::vector<double> attachedBetas()
@@ -95,9 +95,9 @@ Outcome<BetaFamily> betaFamily(const FamilyControl& control)
 
 double smallPrandtlAsymptote(double Pr) { return std::sqrt(2.0 * Pr / std::numbers::pi); }
 
-std::optional<double> largePrandtlAsymptote(double Pr, double wallShear)
+Outcome<double> largePrandtlAsymptote(double Pr, double wallShear)
 {
-    if (!(wallShear > 0.0)) return std::nullopt;
+    if (!(wallShear > 0.0)) return fail(FailureKind::NotDefined, "The large-Pr asymptote needs f''(0) > 0.");
     return std::cbrt(Pr * wallShear / 6.0) / std::tgamma(4.0 / 3.0);
 }
 
@@ -125,7 +125,7 @@ Outcome<PrandtlFamily> prandtlFamily(double beta, Branch branch, int count, cons
     // Least squares of y = log g'(0) on x = log Pr over points evenly spaced in x.
     double sx = 0.0, sy = 0.0, sxx = 0.0, sxy = 0.0;
     int n = 0;
-    const double x0 = std::log(family.fit.fromPr), x1 = std::log(family.fit.toPr);
+    const double x0 = std::log(kPowerFitFromPr), x1 = std::log(kPowerFitToPr);
     for (int i = 0; i < kFitPoints; ++i) {
         if (control.cancelled()) return cancelled();
         const double x = x0 + (x1 - x0) * i / (kFitPoints - 1);
@@ -137,8 +137,10 @@ Outcome<PrandtlFamily> prandtlFamily(double beta, Branch branch, int count, cons
         ++n;
     }
     if (n >= 2) {
-        family.fit.b = (n * sxy - sx * sy) / (n * sxx - sx * sx);
-        family.fit.a = std::exp((sy - family.fit.b * sx) / n);
+        PowerFit fit;
+        fit.b = (n * sxy - sx * sy) / (n * sxx - sx * sx);
+        fit.a = std::exp((sy - fit.b * sx) / n);
+        family.fit = fit;
     }
     return family;
 }

@@ -6,7 +6,6 @@
 #include "analysis/momentum_solution.h"
 #include "analysis/outcome.h"
 
-#include <optional>
 #include <vector>
 
 namespace cuneola::analysis {
@@ -28,11 +27,14 @@ struct BetaFamily {
 };
 Outcome<BetaFamily> betaFamily(const FamilyControl& control = {});
 
+// The Prandtl numbers the power fit spans.
+inline constexpr double kPowerFitFromPr = 0.6;
+inline constexpr double kPowerFitToPr = 10.0;
+
 // g'(0) ~ a Pr^b by least squares on log g'(0) against log Pr.
 struct PowerFit {
     double a = 0.0;
     double b = 0.0;
-    double fromPr = 0.6, toPr = 10.0;
 };
 
 struct PrandtlFamilyPoint {
@@ -43,7 +45,8 @@ struct PrandtlFamilyPoint {
 struct PrandtlFamily {
     MomentumSolution momentum;
     std::vector<PrandtlFamilyPoint> points; // log-spaced from kMinPr to kMaxPr
-    PowerFit fit;                           // over 0.6 <= Pr <= 10
+    // Over kPowerFitFromPr <= Pr <= kPowerFitToPr; missing where g'(0) is.
+    Outcome<PowerFit> fit = Failure{FailureKind::NotDefined, "g'(0) is missing over the range of the fit."};
 };
 // g'(0) for the given beta and branch at `count` log-spaced Pr from 0.001 to 1000.
 Outcome<PrandtlFamily> prandtlFamily(double beta, Branch branch, int count = 121, const FamilyControl& control = {});
@@ -51,7 +54,7 @@ Outcome<PrandtlFamily> prandtlFamily(double beta, Branch branch, int count = 121
 // The thick thermal layer of Pr -> 0 sees f = eta - delta*: g'(0) -> sqrt(2 Pr / pi).
 double smallPrandtlAsymptote(double Pr);
 // The thin thermal layer of Pr -> inf sees f = f''(0) eta^2 / 2:
-// g'(0) -> (Pr f''(0) / 6)^(1/3) / Gamma(4/3). None where f''(0) <= 0.
-std::optional<double> largePrandtlAsymptote(double Pr, double wallShear);
+// g'(0) -> (Pr f''(0) / 6)^(1/3) / Gamma(4/3). NotDefined where f''(0) <= 0.
+Outcome<double> largePrandtlAsymptote(double Pr, double wallShear);
 
 } // namespace cuneola::analysis

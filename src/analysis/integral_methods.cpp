@@ -2,7 +2,7 @@
 // Thwaites' method and Pohlhausen's quartic profile for the wedge flow U = C x^m, in closed form.
 #include "analysis/integral_methods.h"
 
-#include "analysis/number_words.h"
+#include "numbertext/number_text.h"
 
 #include <algorithm>
 #include <cmath>

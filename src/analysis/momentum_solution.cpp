@@ -2,10 +2,10 @@
 // The exact Falkner-Skan solution for a wedge parameter and a branch, by Newton shooting.
 #include "analysis/momentum_solution.h"
 
-#include "analysis/adaptive_march.h"
-#include "analysis/number_words.h"
-#include "analysis/similarity_odes.h"
-#include "analysis/starting_values.h"
+#include "analysis/internal/adaptive_march.h"
+#include "analysis/internal/similarity_odes.h"
+#include "analysis/internal/starting_values.h"
+#include "numbertext/number_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -195,7 +195,6 @@ Outcome<MomentumSolution> profileOf(double beta, double wallShear, double etaInf
     s.displacement = etaInf - y[0];
     s.momentumThickness = y[4];
     s.minF = scan.minF;
-    s.eta99 = kNaN;
     if (s.branch == Branch::Attached && scan.crossed99)
         s.eta99 = refineEta99(system, scan.before99, scan.eta0, scan.eta1, fp99);
     // Shooting at a finite far field also has roots whose f' overshoots 1 or, on the
@@ -218,18 +217,23 @@ Outcome<MomentumSolution> foldSolution()
 
 } // namespace
 
-std::string_view branchName(Branch branch) { return branch == Branch::Attached ? "attached" : "reversed flow"; }
-
 Outcome<MomentumSolution> separationSolution()
 {
     static const Outcome<MomentumSolution> solution = foldSolution();
     return solution;
 }
 
-double separationBeta()
+Outcome<double> separationBeta()
 {
     const Outcome<MomentumSolution> fold = separationSolution();
-    return fold ? fold->beta : kNaN;
+    if (!fold) return fold.failure();
+    return fold->beta;
+}
+
+bool reversedFlowExists(double beta)
+{
+    const Outcome<double> separation = separationBeta();
+    return separation && beta >= *separation && beta < 0.0;
 }
 
 Outcome<MomentumSolution> solveMomentum(double beta, Branch branch)
@@ -238,18 +242,22 @@ Outcome<MomentumSolution> solveMomentum(double beta, Branch branch)
     if (beta > kMaxBeta)
         return fail(FailureKind::OutOfRange, "β = " + shortNumber(beta) + " is above " + shortNumber(kMaxBeta) +
                                                  ", the largest β this tool solves.");
-    const double separation = separationBeta();
-    if (!std::isfinite(separation)) return separationSolution().failure();
+    const Outcome<double> separationOutcome = separationBeta();
+    if (!separationOutcome) return separationOutcome.failure();
+    const double separation = *separationOutcome;
     if (beta < separation)
         return fail(FailureKind::BeyondSeparation,
                     "At β = " + shortNumber(beta, 9) + " the boundary layer has separated: below β_s = " +
                         shortNumber(separation, 9) + " there is no similarity solution.");
-    if (branch == Branch::ReversedFlow && beta >= 0.0)
+    if (branch == Branch::ReversedFlow && !reversedFlowExists(beta))
         return fail(FailureKind::NoSuchBranch, "The reversed-flow branch exists only for β_s < β < 0; at β = " +
                                                    shortNumber(beta) + " there is only the attached solution.");
     if (beta - separation <= kFoldProximity) {
         Outcome<MomentumSolution> fold = separationSolution();
-        if (fold) fold.value().branch = branch;
+        if (fold && branch == Branch::ReversedFlow) {
+            fold.value().branch = branch;
+            fold.value().eta99 = MomentumSolution{}.eta99;
+        }
         return fold;
     }
     if (branch == Branch::ReversedFlow && beta > kReversedFlowLimit)

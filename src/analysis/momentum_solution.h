@@ -2,9 +2,8 @@
 // The exact Falkner-Skan solution for a wedge parameter and a branch, by Newton shooting.
 #pragma once
 
+#include "analysis/branch.h"
 #include "analysis/outcome.h"
-
-#include <string_view>
 
 namespace cuneola::analysis {
 
@@ -16,13 +15,6 @@ inline constexpr double kMaxEtaInf = 80.0;
 // Both the Newton iteration on f''(0) and the growth of eta_inf stop at this
 // relative (and, below 1, absolute) change.
 inline constexpr double kShootingTolerance = 1e-12;
-
-enum class Branch {
-    Attached,    // f''(0) > 0, f' rises monotonically from 0 to 1
-    ReversedFlow // f''(0) < 0 and f' < 0 near the wall; only for beta_s < beta < 0
-};
-
-std::string_view branchName(Branch branch);
 
 // A converged solution of f''' + f f'' + beta (1 - f'^2) = 0, f(0) = f'(0) = 0,
 // f'(inf) = 1, with what a march of the converged profile yields.
@@ -37,14 +29,21 @@ struct MomentumSolution {
     double displacement = 0.0;      // delta* = int (1 - f') = eta_inf - (f(eta_inf) - f_w)
     double momentumThickness = 0.0; // theta = int f'(1 - f')
     double minF = 0.0;              // min of F = int_0^eta f, 0 unless the flow reverses
-    double eta99 = 0.0;             // first eta with f' = 0.99; NaN on the reversed-flow branch
+    // The first eta with f' = 0.99; the reversed-flow branch has none worth the name.
+    Outcome<double> eta99 = Failure{FailureKind::NotDefined, "η99 is given for the attached branch only."};
+
+    double shapeFactor() const { return displacement / momentumThickness; } // H = delta* / theta
 };
 
 // The separation point beta_s: the beta at which the attached and the reversed-flow
 // branches meet with f''(0) = 0, solved once with beta as the unknown and cached.
-double separationBeta();
+Outcome<double> separationBeta();
 // The solution at beta_s itself.
 Outcome<MomentumSolution> separationSolution();
+
+// Whether the reversed-flow branch exists at `beta`: from beta_s (where it meets the
+// attached one) up to, not including, 0. The attached branch exists for all beta >= beta_s.
+bool reversedFlowExists(double beta);
 
 // The solution on `branch` at `beta`. Fails in plain words below beta_s (the layer
 // separates), above kMaxBeta, for the reversed-flow branch at beta >= 0, and when the

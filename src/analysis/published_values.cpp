@@ -33,11 +33,11 @@ constexpr std::array<PublishedWallShear, 18> kInglis{{
 
 std::span<const PublishedWallShear> inglisTable() { return kInglis; }
 
-std::optional<PublishedWallShear> publishedWallShear(double beta)
+Outcome<PublishedWallShear> publishedWallShear(double beta)
 {
     for (const PublishedWallShear& row : kInglis)
         if (row.beta == beta) return row;
-    return std::nullopt;
+    return fail(FailureKind::NotDefined, "Inglis (1962) tabulates no f''(0) at this β.");
 }
 
 } // namespace cuneola::analysis

@@ -2,7 +2,8 @@
 // Published values a window shows beside the computed ones.
 #pragma once
 
-#include <optional>
+#include "analysis/outcome.h"
+
 #include <span>
 
 namespace cuneola::analysis {
@@ -18,7 +19,7 @@ struct PublishedWallShear {
 std::span<const PublishedWallShear> inglisTable();
 
 // The tabulated f''(0) at exactly this beta, if the table has it.
-std::optional<PublishedWallShear> publishedWallShear(double beta);
+Outcome<PublishedWallShear> publishedWallShear(double beta);
 
 // The separation point, f''(0) = 0 (Inglis 1962).
 inline constexpr double kPublishedSeparationBeta = -0.19883773;

@@ -2,13 +2,13 @@
 // One full exact solution: both equations, the tabulated quantities and the profiles.
 #include "analysis/similarity_solution.h"
 
-#include "analysis/adaptive_march.h"
 #include "analysis/energy_solution.h"
+#include "analysis/internal/adaptive_march.h"
+#include "analysis/internal/similarity_odes.h"
+#include "analysis/internal/thermal_tail.h"
 #include "analysis/published_values.h"
-#include "analysis/similarity_odes.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace cuneola::analysis {
 namespace {
@@ -21,13 +21,6 @@ Outcome<double> xBased(const SimilaritySolution& s, const Outcome<double>& value
         return fail(FailureKind::NotDefined, "The x-based forms need a finite m = β/(2 − β), that is β < 2.");
     if (!value) return value;
     return *value * std::pow(std::sqrt(2.0 - s.momentum.beta), factorPower);
-}
-
-Outcome<double> eta99Of(const SimilaritySolution& s)
-{
-    if (s.momentum.branch != Branch::Attached || !std::isfinite(s.momentum.eta99))
-        return fail(FailureKind::NotDefined, "η99 is given for the attached branch only.");
-    return s.momentum.eta99;
 }
 
 } // namespace
@@ -70,36 +63,37 @@ Outcome<double> quantityValue(const SimilaritySolution& s, Quantity q)
     case Quantity::WallGradient: return s.wallGradient;
     case Quantity::Displacement: return m.displacement;
     case Quantity::MomentumThickness: return m.momentumThickness;
-    case Quantity::ShapeFactor: return m.displacement / m.momentumThickness;
-    case Quantity::Eta99: return eta99Of(s);
+    case Quantity::ShapeFactor: return m.shapeFactor();
+    case Quantity::Eta99: return s.momentum.eta99;
     case Quantity::EtaInf: return m.etaInf;
     case Quantity::SkinFriction: return xBased(s, 2.0 * m.wallShear, -1.0);
     case Quantity::Nusselt: return xBased(s, s.wallGradient, -1.0);
     case Quantity::DisplacementX: return xBased(s, m.displacement, 1.0);
     case Quantity::MomentumX: return xBased(s, m.momentumThickness, 1.0);
-    case Quantity::Thickness99X: return xBased(s, eta99Of(s), 1.0);
+    case Quantity::Thickness99X: return xBased(s, s.momentum.eta99, 1.0);
     }
     return fail(FailureKind::NotDefined, "Unknown quantity.");
 }
 
-std::optional<PublishedValue> publishedValue(const SimilaritySolution& s, Quantity q)
+Outcome<PublishedValue> publishedValue(const SimilaritySolution& s, Quantity q)
 {
     const MomentumSolution& m = s.momentum;
-    if (m.branch != Branch::Attached) return std::nullopt;
+    const Failure none = fail(FailureKind::NotDefined, "No published value for this input.");
+    if (m.branch != Branch::Attached) return none;
     const auto inglis = publishedWallShear(m.beta);
     if (q == Quantity::WallShear && inglis) return PublishedValue{inglis->wallShear, inglis->decimals, "Inglis (1962)"};
-    if (m.beta != 0.0) return std::nullopt;
+    if (m.beta != 0.0) return none;
     switch (q) {
     case Quantity::WallGradient:
         // At beta = 0 and Pr = 1, g = f' solves the energy equation: g'(0) = f''(0).
         if (s.Pr == 1.0 && inglis) return PublishedValue{inglis->wallShear, inglis->decimals, "Pr = 1: g'(0) = f''(0)"};
-        return std::nullopt;
+        return none;
     case Quantity::ShapeFactor: return PublishedValue{kBlasius.shapeFactor, 2, "Blasius"};
     case Quantity::SkinFriction: return PublishedValue{kBlasius.skinFriction, 3, "Blasius"};
     case Quantity::DisplacementX: return PublishedValue{kBlasius.displacementThickness, 4, "Blasius"};
     case Quantity::MomentumX: return PublishedValue{kBlasius.momentumThickness, 3, "Blasius"};
     case Quantity::Thickness99X: return PublishedValue{kBlasius.thickness99, 2, "Blasius"};
-    default: return std::nullopt;
+    default: return none;
     }
 }
 
@@ -124,10 +118,7 @@ Profiles sampleProfiles(const SimilaritySolution& s, double etaEnd, int count)
         marchAdaptive(system, z, 0.0, m.etaInf, dt);
         Finf = z[3];
         Jmarched = z[5];
-        if (energy) {
-            const double x0 = m.outerF * std::sqrt(Pr / 2.0);
-            Jinf = Jmarched + std::exp(-Pr * (Finf - Fref)) * std::sqrt(std::numbers::pi / (2.0 * Pr)) * scaledErfc(x0);
-        }
+        if (energy) Jinf = Jmarched + thermalTail(Pr, Finf, Fref, m.outerF);
     }
 
     double eta = 0.0;
@@ -146,11 +137,7 @@ Profiles sampleProfiles(const SimilaritySolution& s, double etaEnd, int count)
             f = a + t, fp = 1.0, fpp = 0.0;
             F = Finf + a * t + t * t / 2.0;
             J = Jmarched;
-            if (energy) {
-                const double x0 = a * std::sqrt(Pr / 2.0), x1 = (a + t) * std::sqrt(Pr / 2.0);
-                J += std::exp(-Pr * (Finf - Fref)) * std::sqrt(std::numbers::pi / (2.0 * Pr)) *
-                     (scaledErfc(x0) - std::exp(x0 * x0 - x1 * x1) * scaledErfc(x1));
-            }
+            if (energy) J += thermalTail(Pr, Finf, Fref, a, t);
         }
         p.eta.push_back(target);
         p.f.push_back(f);

@@ -6,7 +6,6 @@
 #include "analysis/outcome.h"
 
 #include <array>
-#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -51,13 +50,13 @@ std::string_view quantityName(Quantity q);
 // branch, the x-based forms at beta >= 2 where m = beta / (2 - beta) is not finite).
 Outcome<double> quantityValue(const SimilaritySolution& solution, Quantity q);
 
-// A published value for the same input, where one exists.
+// A published value for the same input, or NotDefined where none was published.
 struct PublishedValue {
     double value;
     int decimals;            // as printed where it was published
     std::string_view source; // "Inglis (1962)", "Blasius", ...
 };
-std::optional<PublishedValue> publishedValue(const SimilaritySolution& solution, Quantity q);
+Outcome<PublishedValue> publishedValue(const SimilaritySolution& solution, Quantity q);
 
 // f, f', f'', and g, g' where g'(0) exists, at `count` evenly spaced eta from 0 to etaEnd.
 // Beyond eta_inf the profile continues in closed form (f' = 1, and g from erfc).

@@ -2,10 +2,10 @@
 // Heated walls that are not isothermal: T_w - T_inf proportional to x^n, and uniform heat flux.
 #include "analysis/thermal_wall.h"
 
-#include "analysis/adaptive_march.h"
 #include "analysis/energy_solution.h"
-#include "analysis/number_words.h"
-#include "analysis/similarity_odes.h"
+#include "analysis/internal/adaptive_march.h"
+#include "analysis/internal/similarity_odes.h"
+#include "numbertext/number_text.h"
 
 #include <boost/math/quadrature/exp_sinh.hpp>
 
@@ -166,7 +166,7 @@ Outcome<double> wallHeatFlux(const MomentumSolution& momentum, double Pr, const 
     if (auto refusal = checkThermalWall(wall)) return *refusal;
     const double k = wallCoefficient(wall, momentum.beta);
     if (k == 0.0) return wallTemperatureGradient(momentum, Pr);
-    if (auto refusal = checkPrandtl(Pr)) return *refusal;
+    if (const Outcome<double> checked = checkPrandtl(Pr); !checked) return checked.failure();
     const Outcome<ThermalSolve> s = solveThermal(momentum, Pr, k);
     if (!s) return s.failure();
     return -s->c;
@@ -176,7 +176,7 @@ ThermalProfile sampleThermalProfile(const MomentumSolution& m, double Pr, const 
                                     int count)
 {
     ThermalProfile p;
-    if (count < 2 || !(etaEnd > 0.0) || checkThermalWall(wall) || checkPrandtl(Pr)) return p;
+    if (count < 2 || !(etaEnd > 0.0) || checkThermalWall(wall) || !checkPrandtl(Pr)) return p;
     const double k = wallCoefficient(wall, m.beta);
     if (k == 0.0) return p; // the isothermal wall's profiles come with the similarity solution
     const Outcome<ThermalSolve> s = solveThermal(m, Pr, k);

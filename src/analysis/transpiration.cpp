@@ -2,10 +2,10 @@
 // Falkner-Skan solutions over a porous wall: suction or blowing through f(0) = f_w.
 #include "analysis/transpiration.h"
 
-#include "analysis/adaptive_march.h"
-#include "analysis/number_words.h"
-#include "analysis/similarity_odes.h"
-#include "analysis/starting_values.h"
+#include "analysis/internal/adaptive_march.h"
+#include "analysis/internal/similarity_odes.h"
+#include "analysis/internal/starting_values.h"
+#include "numbertext/number_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -130,7 +130,7 @@ std::optional<MomentumSolution> profileOf(double beta, double shear, double suct
     s.displacement = settled.etaInf - (y[0] - suction);
     s.momentumThickness = y[4];
     s.minF = minF;
-    s.eta99 = branch == Branch::Attached ? eta99 : kNaN;
+    if (branch == Branch::Attached && std::isfinite(eta99)) s.eta99 = eta99;
     return s;
 }
 
@@ -193,8 +193,9 @@ std::optional<Settled> settleFold(double suction, double betaGuess)
 Outcome<MomentumSolution> computeFold(double suction)
 {
     // Followed from the impermeable wall's fold in small steps of f_w.
-    double beta = separationBeta();
-    if (!std::isfinite(beta)) return separationSolution().failure();
+    const Outcome<double> impermeable = separationBeta();
+    if (!impermeable) return impermeable.failure();
+    double beta = *impermeable;
     const int steps = std::max(1, static_cast<int>(std::ceil(std::fabs(suction) / 0.1)));
     std::optional<Settled> fold;
     double previousBeta = beta, previousFw = 0.0;
@@ -263,7 +264,7 @@ Outcome<MomentumSolution> solveTranspired(double beta, Branch branch, double suc
 
     std::optional<MomentumSolution> s;
     if (branch == Branch::Attached) {
-        const double s0 = startingValue(std::max(beta, separationBeta() + 0.002), branch, separationBeta()).wallShear;
+        const double s0 = startingValue(std::max(beta, *separationBeta() + 0.002), branch, *separationBeta()).wallShear;
         s = shoot(beta, branch, suction, attachedGuess(suction, 0.0, s0), 4.0);
     }
     std::optional<MomentumSolution> reached;

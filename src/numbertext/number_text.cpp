@@ -205,4 +205,11 @@ std::string numberToText(double value)
     return out;
 }
 
+std::string shortNumber(double value, int digits)
+{
+    char buffer[40];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
+    return std::string(buffer, result.ptr);
+}
+
 } // namespace cuneola

@@ -31,4 +31,8 @@ ValResult readVal(std::string_view text);
 // as 1.79769313486231E+308 so that every text written reads back.
 std::string numberToText(double value);
 
+// `value` with `digits` significant digits in the shortest form, for messages: "0.25",
+// "-0.198838", "1e-05". Independent of the locale.
+std::string shortNumber(double value, int digits = 6);
+
 } // namespace cuneola

@@ -2,11 +2,11 @@
 // The shooting search behind both Calculate buttons.
 #include "solver/shooting_search.h"
 
+#include "numbertext/number_text.h"
 #include "solver/input_check.h"
 #include "solver/iteration_log.h"
 #include "solver/rk4g.h"
 
-#include <charconv>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -52,14 +52,6 @@ struct SearchInputs {
     double Guess = 0.0; // first guess of the wall value sought
     double Step = 0.0;  // first trial step, as entered
 };
-
-// Six significant digits are plenty for a message.
-std::string shortNumber(double v)
-{
-    char buf[32];
-    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 6);
-    return std::string(buf, res.ptr);
-}
 
 // Reads boxes and remembers each reading for the refusal rules.
 class InputReader {

@@ -21,6 +21,12 @@ ClassicResult momentumResult(double written, double h = 0.01, double xMax = 10.0
     return r;
 }
 
+ClassicResult atBeta(double beta, ClassicResult r)
+{
+    r.setting.Beta = beta;
+    return r;
+}
+
 double sumOfParts(const ErrorBudget& b) { return b.tolerancePart + b.stepPart + b.wallShearPart + b.farFieldPart; }
 
 struct BudgetCase {
@@ -62,6 +68,9 @@ INSTANTIATE_TEST_SUITE_P(Classic, Budget,
                          ::testing::Values(BudgetCase{"DefaultSearch", momentumResult(0.47), "ε = 0.01"},
                                            BudgetCase{"CoarseStep", momentumResult(0.4696, 0.2), "Δη = 0.2"},
                                            BudgetCase{"CloseFarField", momentumResult(0.4696, 0.01, 5.0), "η max = 5"},
+                                           // f''(0) > 0 below beta = 0 is the attached branch, not the reversed one.
+                                           BudgetCase{"AttachedBelowZero", atBeta(-0.1, momentumResult(0.3193)),
+                                                      "off by 3.02e-05 (0.0095 %). Most of the error comes from ε"},
                                            BudgetCase{"EnergyAtSmallPrandtl",
                                                       energyResult(0.01, 0.469599988361, 0.1116), "η max = 10"},
                                            BudgetCase{"EnergyWithARoughWallShear", roughShearSearch(), "f''(0) = 0.3"}),

@@ -25,7 +25,7 @@ TEST(BetaFamily, RunsThroughTheExactFoldFromOneBranchToTheOther)
     const auto& points = family()->points;
     const auto fold = std::find_if(points.begin(), points.end(), [](const auto& p) { return p.wallShear == 0.0; });
     ASSERT_NE(fold, points.end());
-    EXPECT_EQ(fold->beta, separationBeta());
+    EXPECT_EQ(fold->beta, *separationBeta());
     // Attached before the fold, f''(0) falling; reversed flow after it, f''(0) < 0.
     for (auto p = points.begin(); p != fold; ++p) {
         EXPECT_EQ(p->branch, Branch::Attached);
@@ -79,8 +79,9 @@ TEST(PrandtlFamily, LogSpacedOverTheWholeRangeWithACubeRootFit)
     for (std::size_t i = 1; i < f->points.size(); ++i)
         EXPECT_GT(*f->points[i].wallGradient, *f->points[i - 1].wallGradient);
     // The textbook 0.332 Pr^(1/3) in x-based form is g'(0) = 0.4696 Pr^(1/3).
-    EXPECT_NEAR(f->fit.b, 1.0 / 3.0, 0.015);
-    EXPECT_NEAR(f->fit.a, 0.4696, 0.005);
+    ASSERT_TRUE(f->fit);
+    EXPECT_NEAR(f->fit->b, 1.0 / 3.0, 0.015);
+    EXPECT_NEAR(f->fit->a, 0.4696, 0.005);
 }
 
 TEST(PrandtlFamily, ReversedFlowHasNoThinLayerAsymptote)

@@ -34,13 +34,13 @@ TEST(Separation, FoldLiesAtThePublishedBetaWithZeroWallShear)
     ASSERT_TRUE(fold) << fold.failure().message;
     EXPECT_NEAR(fold->beta, kPublishedSeparationBeta, 1e-8);
     EXPECT_EQ(fold->wallShear, 0.0);
-    EXPECT_EQ(separationBeta(), fold->beta);
+    EXPECT_EQ(*separationBeta(), fold->beta);
 }
 
 TEST(Separation, BelowTheFoldThereIsNoSolutionAndNoNumber)
 {
     // The rounded -0.19884 lies just beyond the fold.
-    for (double beta : {-0.19884, separationBeta() - 1e-9, -0.2, -1.0}) {
+    for (double beta : {-0.19884, *separationBeta() - 1e-9, -0.2, -1.0}) {
         for (Branch branch : {Branch::Attached, Branch::ReversedFlow}) {
             const Outcome<MomentumSolution> s = solveMomentum(beta, branch);
             ASSERT_FALSE(s) << "beta = " << beta;
@@ -52,7 +52,7 @@ TEST(Separation, BelowTheFoldThereIsNoSolutionAndNoNumber)
 
 TEST(Separation, BothBranchesCloseInOnTheFold)
 {
-    const double bs = separationBeta();
+    const double bs = *separationBeta();
     for (double distance : {1e-3, 1e-5, 1e-7}) {
         const Outcome<MomentumSolution> up = solveMomentum(bs + distance, Branch::Attached);
         const Outcome<MomentumSolution> down = solveMomentum(bs + distance, Branch::ReversedFlow);
@@ -137,12 +137,12 @@ TEST(Eta99, IsWhereTheVelocityReachesNinetyNinePercent)
     for (double beta : {-0.19, 0.0, 1.0, 2.4}) {
         const Outcome<SimilaritySolution> s = solveSimilarity(beta, Branch::Attached, 1.0);
         ASSERT_TRUE(s) << s.failure().message;
-        const double eta99 = s->momentum.eta99;
+        const double eta99 = *s->momentum.eta99;
         const Profiles p = sampleProfiles(*s, eta99, 2);
         EXPECT_NEAR(p.fp.back(), 0.99, 1e-11) << "beta = " << beta;
     }
     // Blasius: eta99 = 3.471887.
-    EXPECT_NEAR(solveMomentum(0.0, Branch::Attached)->eta99, 3.471887, 1e-6);
+    EXPECT_NEAR(*solveMomentum(0.0, Branch::Attached)->eta99, 3.471887, 1e-6);
 }
 
 TEST(BadInput, PlainAnswersAndNoNumbers)

@@ -63,7 +63,7 @@ TEST(Quantities, XBasedFormsFollowFromTheSimilarityOnes)
     // 2 - beta = 1 at the stagnation point.
     EXPECT_DOUBLE_EQ(*quantityValue(*s, Quantity::SkinFriction), 2.0 * s->momentum.wallShear);
     EXPECT_DOUBLE_EQ(*quantityValue(*s, Quantity::Nusselt), *s->wallGradient);
-    EXPECT_DOUBLE_EQ(*quantityValue(*s, Quantity::Thickness99X), s->momentum.eta99);
+    EXPECT_DOUBLE_EQ(*quantityValue(*s, Quantity::Thickness99X), *s->momentum.eta99);
 }
 
 TEST(Profiles, EnergyProfileIsTheVelocityProfileAtPrandtlOne)

@@ -66,7 +66,7 @@ TEST(PorousWall, StrongSuctionApproachesTheAsymptoticProfile)
 
 TEST(PorousWall, SeparationMovesWithSuctionAndBelowItThereIsNoNumber)
 {
-    const double bs0 = separationBeta();
+    const double bs0 = *separationBeta();
     double last = -1.0;
     for (double fw : {0.3, 0.0, -0.2}) {
         const Outcome<MomentumSolution> fold = transpiredSeparation(fw);

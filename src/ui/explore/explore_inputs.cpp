@@ -3,6 +3,8 @@
 #include "ui/explore/explore_inputs.h"
 
 #include "analysis/energy_solution.h"
+#include "analysis/momentum_solution.h"
+#include "analysis/published_values.h"
 #include "ui/explore/explore_numbers.h"
 
 #include <QComboBox>
@@ -17,6 +19,9 @@
 #include <cmath>
 
 using cuneola::analysis::Branch;
+using cuneola::analysis::kMaxPr;
+using cuneola::analysis::kMinPr;
+using cuneola::analysis::reversedFlowExists;
 using cuneola::ui::significantText;
 
 namespace {
@@ -24,8 +29,11 @@ namespace {
 // The β slider moves in steps of 0.001; the Pr slider in steps of 0.001 decade.
 constexpr int kBetaSliderSteps = 4300;
 constexpr int kPrSliderSteps = 6000;
-const double kLogMinPr = std::log10(cuneola::analysis::kMinPr);
-const double kLogMaxPr = std::log10(cuneola::analysis::kMaxPr);
+const double kLogMinPr = std::log10(kMinPr);
+const double kLogMaxPr = std::log10(kMaxPr);
+
+// The range ends as the texts write them: "-0.3", "4", "0.001", "1000".
+QString rangeText(double value) { return significantText(value, 4); }
 
 double betaAt(int position)
 {
@@ -83,17 +91,20 @@ QLabel* caption(QWidget* parent, const char* name, const QString& text, QWidget*
 ExploreInputs::ExploreInputs(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("ExploreInputs"));
-    m_beta = numberBox(this, "Spin_Beta", kMinBeta, kMaxBeta, kBetaDecimals, 0.01, tr("Wedge parameter beta"),
-                       tr("The wedge parameter β, from -0.3 to 4. Below β_s ≈ -0.1988 the boundary layer "
-                          "separates and there is no similarity solution."));
+    m_beta = numberBox(
+        this, "Spin_Beta", kMinBeta, kMaxBeta, kBetaDecimals, 0.01, tr("Wedge parameter beta"),
+        tr("The wedge parameter β, from %1 to %2. Below β_s ≈ %3 the boundary layer "
+           "separates and there is no similarity solution.")
+            .arg(rangeText(kMinBeta), rangeText(kMaxBeta), rangeText(cuneola::analysis::kPublishedSeparationBeta)));
     m_betaSlider = slider(this, "Slider_Beta", kBetaSliderSteps, tr("Wedge parameter beta slider"),
-                          tr("Drag to change β from -0.3 to 4."));
-    m_Pr = numberBox(this, "Spin_Pr", cuneola::analysis::kMinPr, cuneola::analysis::kMaxPr, kPrDecimals, 0.1,
-                     tr("Prandtl number"),
-                     tr("The Prandtl number Pr, from 0.001 (liquid metals) through 0.7 (air) and 7 (water) "
-                        "to 1000 (oils)."));
+                          tr("Drag to change β from %1 to %2.").arg(rangeText(kMinBeta), rangeText(kMaxBeta)));
+    m_Pr = numberBox(this, "Spin_Pr", kMinPr, kMaxPr, kPrDecimals, 0.1, tr("Prandtl number"),
+                     tr("The Prandtl number Pr, from %1 (liquid metals) through 0.7 (air) and 7 (water) "
+                        "to %2 (oils).")
+                         .arg(rangeText(kMinPr), rangeText(kMaxPr)));
     m_PrSlider = slider(this, "Slider_Pr", kPrSliderSteps, tr("Prandtl number slider, logarithmic"),
-                        tr("Drag to change Pr from 0.001 to 1000; each tenth of the slider is one power of ten."));
+                        tr("Drag to change Pr from %1 to %2; each tenth of the slider is one power of ten.")
+                            .arg(rangeText(kMinPr), rangeText(kMaxPr)));
     m_branch = new QComboBox(this);
     m_branch->setObjectName(QStringLiteral("Combo_Branch"));
     m_branch->addItem(tr("attached"), QVariant::fromValue(static_cast<int>(Branch::Attached)));
@@ -153,8 +164,6 @@ ExploreInput ExploreInputs::current() const
     return {m_beta->value(), m_Pr->value(), static_cast<Branch>(m_branch->currentData().toInt())};
 }
 
-bool ExploreInputs::reversedFlowExists(double beta) { return beta > cuneola::analysis::separationBeta() && beta < 0.0; }
-
 void ExploreInputs::betaEdited(double beta)
 {
     if (!m_fromSlider) {
@@ -205,9 +214,10 @@ QString ExploreInputs::take(cuneola::NumberReading beta, cuneola::NumberReading 
     if (!Pr.inRange)
         refused << tr("The main window's Pr is too large a number to calculate with; Pr stays %1.")
                        .arg(significantText(m_Pr->value(), 7));
-    else if (!(Pr.value >= cuneola::analysis::kMinPr && Pr.value <= cuneola::analysis::kMaxPr))
-        refused << tr("The main window's Pr = %1 is outside 0.001 to 1000, the range Explore solves; Pr stays %2.")
-                       .arg(significantText(Pr.value, 7), significantText(m_Pr->value(), 7));
+    else if (!(Pr.value >= kMinPr && Pr.value <= kMaxPr))
+        refused << tr("The main window's Pr = %1 is outside %2 to %3, the range Explore solves; Pr stays %4.")
+                       .arg(significantText(Pr.value, 7), rangeText(kMinPr), rangeText(kMaxPr),
+                            significantText(m_Pr->value(), 7));
     else {
         m_Pr->setValue(Pr.value);
         m_PrSlider->setValue(positionOfPr(m_Pr->value()));
@@ -224,7 +234,8 @@ void ExploreInputs::choose(double beta, Branch branch)
     // The box keeps six decimals; a point at the fold must not round to beyond it.
     const double scale = std::pow(10.0, kBetaDecimals);
     double rounded = std::round(beta * scale) / scale;
-    if (rounded < cuneola::analysis::separationBeta()) rounded = std::ceil(beta * scale) / scale;
+    if (const auto separation = cuneola::analysis::separationBeta(); separation && rounded < *separation)
+        rounded = std::ceil(beta * scale) / scale;
     beta = rounded;
     {
         const QSignalBlocker b1(m_beta), b2(m_betaSlider), b3(m_branch);

@@ -39,9 +39,6 @@ public:
     // β and the branch of a point chosen on a curve. Announces one change.
     void choose(double beta, cuneola::analysis::Branch branch);
 
-    // Whether the reversed-flow branch exists at this β (beta_s < β < 0).
-    static bool reversedFlowExists(double beta);
-
 signals:
     // `note` tells of a change the window made on its own, such as a branch that had to go.
     void changed(const ExploreInput& input, const QString& note);

@@ -122,8 +122,8 @@ void Form_Explore::solve(const ExploreInput& input, const QString& note)
         const SimilaritySolution& s = *solution;
         if (!s.wallGradient) messages << QString::fromStdString(s.wallGradient.failure().message);
         m_solution->showSolution(s);
-        m_separation->setCurrent(SeparationTab::Current{s.momentum.beta, s.momentum.wallShear,
-                                                        s.momentum.displacement / s.momentum.momentumThickness});
+        m_separation->setCurrent(
+            SeparationTab::Current{s.momentum.beta, s.momentum.wallShear, s.momentum.shapeFactor()});
         m_heat->setCurrent(input.Pr, s.wallGradient ? std::optional<double>(*s.wallGradient) : std::nullopt);
         const std::pair key{input.beta, input.branch};
         if (m_familyKey != key) {

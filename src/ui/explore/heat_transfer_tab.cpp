@@ -81,7 +81,8 @@ void HeatTransferTab::awaitFamily()
     // The curves of another β must not stay while this one is computed.
     m_job->cancel();
     clearCurves();
-    m_note->setText(tr("Computing g'(0) for Pr from 0.001 to 1000 …"));
+    m_note->setText(
+        tr("Computing g'(0) for Pr from %1 to %2 …").arg(significantText(kMinPr, 3), significantText(kMaxPr, 4)));
 }
 
 void HeatTransferTab::computeFamily(double beta, Branch branch)
@@ -132,17 +133,18 @@ void HeatTransferTab::showFamily(const Outcome<PrandtlFamily>& family)
     for (int i = 0; i < kAsymptotePoints; ++i) {
         const double Pr = PrAt(i, kAsymptotePoints);
         small.append(QPointF(Pr, smallPrandtlAsymptote(Pr)));
-        if (const std::optional<double> g = largePrandtlAsymptote(Pr, m_family->momentum.wallShear))
+        if (const Outcome<double> g = largePrandtlAsymptote(Pr, m_family->momentum.wallShear))
             large.append(QPointF(Pr, *g));
     }
     m_smallPr->replace(small);
     m_largePr->replace(large);
 
-    const PowerFit& fit = m_family->fit;
-    m_fit->setText(fit.a > 0.0 ? tr("Least-squares fit over %1 ≤ Pr ≤ %2: g'(0) ≈ %3·Pr^%4")
-                                     .arg(significantText(fit.fromPr, 3), significantText(fit.toPr, 3),
-                                          significantText(fit.a, 4), significantText(fit.b, 4))
-                               : tr("No power fit: g'(0) is missing over 0.6 ≤ Pr ≤ 10."));
+    const Outcome<PowerFit>& fit = m_family->fit;
+    const QString fitRange =
+        tr("%1 ≤ Pr ≤ %2").arg(significantText(kPowerFitFromPr, 3), significantText(kPowerFitToPr, 3));
+    m_fit->setText(fit ? tr("Least-squares fit over %1: g'(0) ≈ %2·Pr^%3")
+                             .arg(fitRange, significantText(fit->a, 4), significantText(fit->b, 4))
+                       : tr("No power fit: g'(0) is missing over %1.").arg(fitRange));
     QStringList notes;
     if (missing > 0) notes << tr("%n Prandtl number(s) without a g'(0) are left out of the line.", nullptr, missing);
     if (large.isEmpty())

@@ -28,7 +28,8 @@ void ResultsTableModel::setSolution(const cuneola::analysis::SimilaritySolution&
         Row& row = m_rows[i];
         row.value = value ? std::optional<double>(*value) : std::nullopt;
         row.note = value ? QString() : QString::fromStdString(value.failure().message);
-        row.published = cuneola::analysis::publishedValue(solution, kQuantities[i]);
+        const auto published = cuneola::analysis::publishedValue(solution, kQuantities[i]);
+        row.published = published ? std::optional(*published) : std::nullopt;
     }
     changeAll();
 }

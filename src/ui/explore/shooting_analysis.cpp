@@ -13,19 +13,6 @@ constexpr int kMapSamples = 240;
 constexpr double kMapShare = 0.8;
 } // namespace
 
-ClassicSetting classicSettingOf(const cuneola::SearchRecord& record)
-{
-    ClassicSetting s;
-    s.mode = record.mode;
-    s.Beta = record.form.Beta;
-    s.h = record.form.h;
-    s.xMax = record.form.xMax;
-    s.yMin = record.form.yMin;
-    s.Pr = record.form.Pr;
-    s.wallShear = record.wallShear;
-    return s;
-}
-
 ShootingAnalysis analyseSearch(const cuneola::SearchRecord& record, const FamilyControl& control)
 {
     ShootingAnalysis a;
@@ -41,7 +28,7 @@ ShootingAnalysis analyseSearch(const cuneola::SearchRecord& record, const Family
 
     const ClassicResult result{a.setting, record.Eps, record.writtenGuess};
     a.budget = errorBudget(result, control);
-    if (*a.budget) a.advice = budgetAdvice(**a.budget, result);
+    if (a.budget) a.advice = budgetAdvice(*a.budget, result);
     control.report(1.0);
     return a;
 }

@@ -7,21 +7,19 @@
 #include "analysis/shooting_map.h"
 #include "solver/search_record.h"
 
-#include <optional>
 #include <string>
+
+inline const cuneola::analysis::Failure kNothingWrittenBack{cuneola::analysis::FailureKind::NotDefined,
+                                                            "The search wrote nothing back."};
 
 struct ShootingAnalysis {
     cuneola::SearchRecord record;
     cuneola::analysis::ClassicSetting setting;
     cuneola::analysis::Outcome<cuneola::analysis::ShootingMap> map = cuneola::analysis::Failure{};
-    // None when the search wrote nothing back.
-    std::optional<cuneola::analysis::Outcome<cuneola::analysis::ErrorBudget>> budget;
+    // NotDefined when the search wrote nothing back.
+    cuneola::analysis::Outcome<cuneola::analysis::ErrorBudget> budget = kNothingWrittenBack;
     std::string advice;
 };
-
-// The march of the search as a function of its trial value: its mode, β, Δη, η max and
-// f min, and for the energy search its Pr and the f''(0) it marched with.
-cuneola::analysis::ClassicSetting classicSettingOf(const cuneola::SearchRecord& record);
 
 // The shooting map over the search's trials (progress to 80 %), then the error budget
 // of the value it wrote back.

@@ -274,18 +274,18 @@ void ShootingTab::drawMap(const ShootingAnalysis& a)
 void ShootingTab::showBudget(const ShootingAnalysis& a)
 {
     const QString unknown = unknownOf(a.record.mode);
-    if (!a.budget) {
+    if (!a.budget && a.budget.failure().message == kNothingWrittenBack.message) {
         m_budget->clear();
         m_advice->setText(tr("The search ended without a result (a march left the range of numbers), so it has no "
                              "error to split."));
         return;
     }
-    if (!*a.budget) {
+    if (!a.budget) {
         m_budget->clear();
-        m_advice->setText(tr("No error budget: %1").arg(QString::fromStdString(a.budget->failure().message)));
+        m_advice->setText(tr("No error budget: %1").arg(QString::fromStdString(a.budget.failure().message)));
         return;
     }
-    const ErrorBudget& b = **a.budget;
+    const ErrorBudget& b = *a.budget;
     const ClassicSetting& s = a.setting;
     const double relative = b.exact != 0.0 ? 100.0 * b.total() / b.exact : std::nan("");
     QList<std::pair<QString, QString>> rows{

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where Newton shooting starts: f''(0) and eta_inf from tables, never from the user.
-#include "analysis/starting_values.h"
+#include "analysis/internal/starting_values.h"
 
 #include "analysis/published_values.h"
 

@@ -2,7 +2,7 @@
 // Where Newton shooting starts: f''(0) and eta_inf from tables, never from the user.
 #pragma once
 
-#include "analysis/momentum_solution.h"
+#include "analysis/branch.h"
 
 namespace cuneola::analysis {
 
@@ -15,7 +15,7 @@ struct StartingValue {
 // region moves out beyond eta = 45 and shooting loses all precision.
 inline constexpr double kReversedFlowLimit = -0.0003;
 
-// A first guess on `branch` for beta_s < beta <= kMaxBeta (reversed flow: up to
+// A first guess on `branch` for beta_s < beta <= 4 (reversed flow: up to
 // kReversedFlowLimit). Near the fold both branches follow f''(0)^2 ~ (beta - beta_s).
 StartingValue startingValue(double beta, Branch branch, double separation);
 

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The two solution branches of the Falkner-Skan equation.
+#pragma once
+
+#include <string_view>
+
+namespace cuneola::analysis {
+
+enum class Branch {
+    Attached,    // f''(0) > 0, f' rises monotonically from 0 to 1
+    ReversedFlow // f''(0) < 0 and f' < 0 near the wall; only for beta_s <= beta < 0
+};
+
+constexpr std::string_view branchName(Branch branch)
+{
+    return branch == Branch::Attached ? "attached" : "reversed flow";
+}
+
+} // namespace cuneola::analysis
