@@ -51,7 +51,7 @@ Outcome<double> wallTemperatureGradient(const MomentumSolution& momentum, double
     const ProfileSystem system{momentum.beta, Pr, momentum.minF};
     ProfileState y{momentum.suction, 0.0, momentum.wallShear, 0.0, 0.0, 0.0};
     double dt = 0.01;
-    if (marchAdaptive(system, y, 0.0, momentum.etaInf, dt) != MarchEnd::Reached)
+    if (marchIntegral(system, y, 0.0, momentum.etaInf, dt) != MarchEnd::Reached)
         return fail(FailureKind::NotConverged, "The energy integral could not be marched to η∞.");
     const double tail = thermalTail(Pr, y[3], momentum.minF, y[0]);
     return gradientFrom(Pr, momentum.minF, y[5] + tail);
@@ -74,7 +74,7 @@ Outcome<double> wallTemperatureGradientOnInterval(double beta, double wallShear,
     }
     ProfileState y{0.0, 0.0, wallShear, 0.0, 0.0, 0.0};
     double dt = 0.01;
-    if (marchAdaptive(ProfileSystem{beta, Pr, minF}, y, 0.0, etaEnd, dt) != MarchEnd::Reached)
+    if (marchIntegral(ProfileSystem{beta, Pr, minF}, y, 0.0, etaEnd, dt) != MarchEnd::Reached)
         return fail(FailureKind::NotConverged,
                     "The energy integral could not be marched to η = " + shortNumber(etaEnd) + ".");
     return gradientFrom(Pr, minF, y[5]);

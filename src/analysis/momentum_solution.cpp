@@ -193,7 +193,11 @@ Outcome<MomentumSolution> profileOf(double beta, double wallShear, double etaInf
     s.farShear = farShear;
     s.outerF = y[0];
     s.displacement = etaInf - y[0];
-    s.momentumThickness = y[4];
+    // Integrating the momentum equation across the layer gives
+    //   f''(0) = (1 + beta) theta + beta delta*.
+    // On the reversed-flow branch theta is a small difference of large parts of a long
+    // layer, and its quadrature loses digits as beta -> 0-; the identity keeps them.
+    s.momentumThickness = s.branch == Branch::ReversedFlow ? (wallShear - beta * s.displacement) / (1.0 + beta) : y[4];
     s.minF = scan.minF;
     if (s.branch == Branch::Attached && scan.crossed99)
         s.eta99 = refineEta99(system, scan.before99, scan.eta0, scan.eta1, fp99);

@@ -115,7 +115,7 @@ Profiles sampleProfiles(const SimilaritySolution& s, double etaEnd, int count)
     {
         ProfileState z = y;
         double dt = 0.01;
-        marchAdaptive(system, z, 0.0, m.etaInf, dt);
+        marchIntegral(system, z, 0.0, m.etaInf, dt);
         Finf = z[3];
         Jmarched = z[5];
         if (energy) Jinf = Jmarched + thermalTail(Pr, Finf, Fref, m.outerF);

@@ -66,6 +66,41 @@ TEST(Quantities, XBasedFormsFollowFromTheSimilarityOnes)
     EXPECT_DOUBLE_EQ(*quantityValue(*s, Quantity::Thickness99X), *s->momentum.eta99);
 }
 
+// Reference values from a separate long-double shooting code (tolerance 1e-18, eta_inf
+// 16 to 50): the hard ends, where the reversed layer is long or the thermal layer thin.
+struct ReferenceCase {
+    const char* name;
+    double beta;
+    Branch branch;
+    double Pr;
+    Quantity quantity;
+    double reference;
+};
+
+class AgainstReference : public ::testing::TestWithParam<ReferenceCase> {};
+
+TEST_P(AgainstReference, HoldsToOnePartInTenToTheNine)
+{
+    const ReferenceCase c = GetParam();
+    const Outcome<SimilaritySolution> s = solveSimilarity(c.beta, c.branch, c.Pr);
+    ASSERT_TRUE(s) << s.failure().message;
+    const Outcome<double> v = quantityValue(*s, c.quantity);
+    ASSERT_TRUE(v) << v.failure().message;
+    EXPECT_NEAR(*v / c.reference, 1.0, 1e-9) << quantityName(c.quantity);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    HardEnds, AgainstReference,
+    ::testing::Values(ReferenceCase{"ThetaOfTheLongReversedLayer", -0.0003, Branch::ReversedFlow, 1.0,
+                                    Quantity::MomentumThickness, 0.007341125162345},
+                      ReferenceCase{"ShapeFactorOfTheLongReversedLayer", -0.0003, Branch::ReversedFlow, 1.0,
+                                    Quantity::ShapeFactor, 4929.797796717},
+                      ReferenceCase{"WallGradientUnderReversedFlowAtPr1000", -0.1, Branch::ReversedFlow, 1000.0,
+                                    Quantity::WallGradient, 1.196373169829e-188},
+                      ReferenceCase{"WallGradientOfTheFlatPlateAtPr1000", 0.0, Branch::Attached, 1000.0,
+                                    Quantity::WallGradient, 4.79006196213862}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(Profiles, EnergyProfileIsTheVelocityProfileAtPrandtlOne)
 {
     const Outcome<SimilaritySolution> s = solveSimilarity(0.0, Branch::Attached, 1.0);
