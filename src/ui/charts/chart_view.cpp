@@ -2,11 +2,31 @@
 // A chart view of the Explore window: copy as an image, a read-out under the mouse, clicks on the plot.
 #include "ui/charts/chart_view.h"
 
+#include "ui/common/accessibility.h"
+
+#include <QAbstractAxis>
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QXYSeries>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+QString titleOf(const QXYSeries* series, Qt::Orientation orientation)
+{
+    for (const QAbstractAxis* axis : const_cast<QXYSeries*>(series)->attachedAxes())
+        if (axis->orientation() == orientation) return axis->titleText();
+    return {};
+}
+
+QString numberText(double value) { return QString::number(value, 'g', 4); }
+
+} // namespace
 
 ChartView::ChartView(QChart* chart, const QString& spokenName, QWidget* parent) : QChartView(chart, parent)
 {
@@ -35,6 +55,95 @@ ChartView::ChartView(QChart* chart, const QString& spokenName, QWidget* parent) 
     m_readout->setPalette(palette);
     m_readout->setMargin(3);
     m_readout->hide();
+    cuneola::ui::makeNotification(m_readout, tr("Value at the point"));
+}
+
+void ChartView::setDescription(const QString& text)
+{
+    if (text != accessibleDescription()) setAccessibleDescription(text);
+}
+
+QList<QXYSeries*> ChartView::steppableSeries() const
+{
+    QList<QXYSeries*> list;
+    for (QAbstractSeries* s : chart()->series())
+        if (auto* xy = qobject_cast<QXYSeries*>(s); xy && xy->isVisible() && !xy->name().isEmpty() && xy->count() > 0)
+            list << xy;
+    return list;
+}
+
+QString ChartView::pointText(const QXYSeries* series, int index) const
+{
+    const QPointF p = series->at(index);
+    const QString name = series->name();
+    const QString y = titleOf(series, Qt::Vertical);
+    const QString x = titleOf(series, Qt::Horizontal);
+    QString text = y.isEmpty() || y == name ? QStringLiteral("%1 = %2").arg(name, numberText(p.y()))
+                                            : QStringLiteral("%1: %2 = %3").arg(name, y, numberText(p.y()));
+    text += QStringLiteral(" at %1 = %2").arg(x.isEmpty() ? QStringLiteral("x") : x, numberText(p.x()));
+    return text + tr(", point %1 of %2").arg(index + 1).arg(series->count());
+}
+
+void ChartView::keyPressEvent(QKeyEvent* event)
+{
+    const QList<QXYSeries*> list = steppableSeries();
+    if (list.isEmpty()) {
+        QChartView::keyPressEvent(event);
+        return;
+    }
+    qsizetype curve = m_stepSeries ? list.indexOf(m_stepSeries.data()) : -1;
+    const bool fresh = curve < 0;
+    if (fresh) curve = 0;
+    QXYSeries* series = list[curve];
+    const int last = series->count() - 1;
+    const int step = std::max(1, static_cast<int>(series->count() / 10));
+    const int at = fresh ? -1 : std::clamp(m_stepPoint, 0, last);
+    switch (event->key()) {
+    case Qt::Key_Right: stepTo(series, fresh ? 0 : std::min(at + 1, last)); break;
+    case Qt::Key_Left: stepTo(series, fresh ? 0 : std::max(at - 1, 0)); break;
+    case Qt::Key_PageDown: stepTo(series, fresh ? 0 : std::min(at + step, last)); break;
+    case Qt::Key_PageUp: stepTo(series, fresh ? 0 : std::max(at - step, 0)); break;
+    case Qt::Key_Home: stepTo(series, 0); break;
+    case Qt::Key_End: stepTo(series, last); break;
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        const qsizetype next = fresh                          ? 0
+                               : event->key() == Qt::Key_Down ? (curve + 1) % list.size()
+                                                              : (curve + list.size() - 1) % list.size();
+        QXYSeries* to = list[next];
+        // The point of the new curve nearest to where the old one was.
+        int nearest = 0;
+        if (!fresh) {
+            const double x = series->at(at).x();
+            for (int i = 1; i < to->count(); ++i)
+                if (std::fabs(to->at(i).x() - x) < std::fabs(to->at(nearest).x() - x)) nearest = i;
+        }
+        stepTo(to, nearest);
+        break;
+    }
+    default: QChartView::keyPressEvent(event); return;
+    }
+    event->accept();
+}
+
+void ChartView::stepTo(QXYSeries* series, int index)
+{
+    m_stepSeries = series;
+    m_stepPoint = index;
+    const QString text = pointText(series, index);
+    const QRectF plot = chart()->plotArea();
+    // Shown like the mouse's read-out; one already showing is announced, a hidden one as it shows.
+    cuneola::ui::announceLabelText(m_readout, text);
+    m_readout->adjustSize();
+    m_readout->move(mapFromScene(chart()->mapToScene(plot.topLeft())) + QPoint(6, 4));
+    m_readout->show();
+    m_readout->raise();
+}
+
+void ChartView::focusOutEvent(QFocusEvent* event)
+{
+    hideReadout();
+    QChartView::focusOutEvent(event);
 }
 
 void ChartView::setReadout(QAbstractSeries* reference, Readout readout)

@@ -4,6 +4,7 @@
 
 #include "numbertext/number_text.h"
 #include "ui/classic/log_model.h"
+#include "ui/common/accessibility.h"
 #include "ui/common/text_view.h"
 
 #include <QLabel>
@@ -32,7 +33,7 @@ void FormHost::writeNumber(InputBox which, double value)
     edit->setCursorPosition(0);
 }
 
-void FormHost::setStatus(std::string_view text) { m_status->setText(fromView(text)); }
+void FormHost::setStatus(std::string_view text) { cuneola::ui::announceLabelText(m_status, fromView(text)); }
 
 void FormHost::clearLog() { m_log->clear(); }
 

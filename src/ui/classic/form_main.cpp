@@ -7,6 +7,7 @@
 #include "ui/classic/form_host.h"
 #include "ui/classic/log_model.h"
 #include "ui/classic/plot_area.h"
+#include "ui/common/accessibility.h"
 #include "ui/common/app_identity.h"
 #include "ui/common/ui_fonts.h"
 #include "ui/explore/form_explore.h"
@@ -179,6 +180,7 @@ public:
 Form_Main::Form_Main(QWidget* parent) : QMainWindow(parent)
 {
     cuneola::ui::installFontFallbacks();
+    cuneola::ui::installAccessibility();
     setObjectName(QStringLiteral("Form_Main"));
     setWindowTitle(QStringLiteral("Cuneola - Solution of the Falkner-Skan and energy similarity equations"));
     // The layout is designed for an 8.25 pt sans serif of Arial's metrics.
@@ -195,9 +197,13 @@ void Form_Main::buildControls()
     bar->setNativeMenuBar(false); // a menu bar of two commands belongs inside the window
     QAction* about = bar->addAction(tr("About"));
     about->setObjectName(QStringLiteral("Mn_About"));
+    // The menu texts carry no mnemonic; the keys reach the commands all the same, before a
+    // focused box could take them as typing.
+    about->setShortcut(QKeySequence(Qt::ALT | Qt::Key_A));
     connect(about, &QAction::triggered, this, &Form_Main::Mn_About_Click);
     QAction* explore = bar->addAction(tr("Explore"));
     explore->setObjectName(QStringLiteral("Mn_Explore"));
+    explore->setShortcut(QKeySequence(Qt::ALT | Qt::Key_E));
     connect(explore, &QAction::triggered, this, &Form_Main::Mn_Explore_Click);
 
     auto* client = new QWidget(this);
@@ -240,7 +246,8 @@ void Form_Main::addPlotAndLog(QWidget* client)
     m_status = new QLabel(QStringLiteral("Iteration"), m_picture);
     m_status->setObjectName(QStringLiteral("Lbl_iter"));
     m_status->setGeometry(pixelsOf(Twips{2160, 2640, 1695, 255}).translated(m_picture->interiorOrigin()));
-    m_status->setAccessibleName(tr("Status"));
+    // Its text is the outcome of the search: read as its name, and announced when it comes.
+    cuneola::ui::makeNotification(m_status, tr("Status"));
     paintOn(m_status, QColor(255, 0, 0), QColor::fromRgb(cuneola::ui::kLightYellow));
     m_status->raise();
 
@@ -283,7 +290,7 @@ void Form_Main::copyLog()
 void Form_Main::copyPlot() { QGuiApplication::clipboard()->setImage(m_picture->snapshot()); }
 
 // The curve colours (red, blue, green) are the default of FormValues, set as the window is made.
-void Form_Main::Form_Load() { m_status->setText(QString()); }
+void Form_Main::Form_Load() { cuneola::ui::setLabelText(m_status, QString()); }
 
 void Form_Main::Command1_Click() { calculate(MarchMode::Momentum); }
 

@@ -4,8 +4,8 @@
 
 #include "ui/common/accessible_boxes.h"
 
-#include <QAccessible>
 #include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLabel>
 #include <QLineEdit>
@@ -86,7 +86,7 @@ public:
     QAccessible::Role role() const override
     {
         return static_cast<const Announcer*>(widget())->text().isEmpty() ? QAccessible::StaticText
-                                                                          : QAccessible::Notification;
+                                                                         : QAccessible::Notification;
     }
 
     QString text(QAccessible::Text t) const override

@@ -57,7 +57,7 @@ private:
 struct SliderQuantity {
     std::function<double(int position)> valueAt;
     std::function<int(double value)> positionOf;
-    double step = 0.0;                            // the smallest change a screen reader shows
+    double step = 0.0;                           // the smallest change a screen reader shows
     std::function<QString(double value)> textOf; // the value in words as the window shows it
 };
 void speakSliderAs(QSlider* slider, SliderQuantity quantity);

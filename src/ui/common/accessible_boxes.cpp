@@ -42,7 +42,8 @@ void AccessibleLineEdit::setText(QAccessible::Text t, const QString& text)
     if (edit()->isReadOnly()) return;
     QString fixed = text;
     int position = 0;
-    if (const QValidator* validator = edit()->validator(); validator && validator->validate(fixed, position) != QValidator::Acceptable)
+    if (const QValidator* validator = edit()->validator();
+        validator && validator->validate(fixed, position) != QValidator::Acceptable)
         return;
     edit()->setText(fixed);
 }
@@ -106,7 +107,8 @@ QRect AccessibleLineEdit::characterRect(int offset) const
     // The box's text area, as the style lays it out, with the text from its left edge.
     QStyleOptionFrame option;
     option.initFrom(edit());
-    option.lineWidth = edit()->hasFrame() ? edit()->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit()) : 0;
+    option.lineWidth =
+        edit()->hasFrame() ? edit()->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit()) : 0;
     const QRect area = edit()->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit());
     const QString text = shownText();
     if (offset < 0 || offset >= text.size()) return {};
@@ -220,7 +222,10 @@ QString AccessibleSpinBox::text(int startOffset, int endOffset) const { return e
 int AccessibleSpinBox::characterCount() const { return edit().characterCount(); }
 QRect AccessibleSpinBox::characterRect(int offset) const { return edit().characterRect(offset); }
 int AccessibleSpinBox::offsetAtPoint(const QPoint& point) const { return edit().offsetAtPoint(point); }
-void AccessibleSpinBox::scrollToSubstring(int startIndex, int endIndex) { edit().scrollToSubstring(startIndex, endIndex); }
+void AccessibleSpinBox::scrollToSubstring(int startIndex, int endIndex)
+{
+    edit().scrollToSubstring(startIndex, endIndex);
+}
 QString AccessibleSpinBox::attributes(int offset, int* startOffset, int* endOffset) const
 {
     return edit().attributes(offset, startOffset, endOffset);

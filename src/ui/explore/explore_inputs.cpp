@@ -5,6 +5,7 @@
 #include "analysis/energy_solution.h"
 #include "analysis/momentum_solution.h"
 #include "analysis/published_values.h"
+#include "ui/common/accessibility.h"
 #include "ui/explore/explore_numbers.h"
 
 #include <QComboBox>
@@ -86,10 +87,18 @@ QLabel* caption(QWidget* parent, const char* name, const QString& text, QWidget*
     return label;
 }
 
+// The number a box of `decimals` decimals holds for `value`.
+double boxValue(double value, int decimals)
+{
+    const double scale = std::pow(10.0, decimals);
+    return std::round(value * scale) / scale;
+}
+
 } // namespace
 
 ExploreInputs::ExploreInputs(QWidget* parent) : QWidget(parent)
 {
+    cuneola::ui::installAccessibility();
     setObjectName(QStringLiteral("ExploreInputs"));
     m_beta = numberBox(
         this, "Spin_Beta", kMinBeta, kMaxBeta, kBetaDecimals, 0.01, tr("Wedge parameter beta"),
@@ -109,7 +118,7 @@ ExploreInputs::ExploreInputs(QWidget* parent) : QWidget(parent)
     m_branch->setObjectName(QStringLiteral("Combo_Branch"));
     m_branch->addItem(tr("attached"), QVariant::fromValue(static_cast<int>(Branch::Attached)));
     m_branch->addItem(tr("reversed flow"), QVariant::fromValue(static_cast<int>(Branch::ReversedFlow)));
-    m_branch->setAccessibleName(tr("Solution branch"));
+    nameBranch();
     m_branch->setToolTip(tr("Between β_s and 0 the Falkner-Skan equation has a second solution whose flow "
                             "runs backwards near the wall (f''(0) < 0)."));
     m_take = new QPushButton(tr("&Take β and Pr from the main window"), this);
@@ -141,6 +150,13 @@ ExploreInputs::ExploreInputs(QWidget* parent) : QWidget(parent)
         m_PrSlider->setValue(positionOfPr(1.0));
     }
     updateBranchChoice(0.0);
+    // The sliders are read as the β and Pr they set, as their boxes hold them.
+    cuneola::ui::speakSliderAs(m_betaSlider,
+                               {[](int position) { return boxValue(betaAt(position), kBetaDecimals); }, positionOfBeta,
+                                0.001, [](double beta) { return significantText(beta, kBetaDecimals + 1); }});
+    cuneola::ui::speakSliderAs(m_PrSlider, {[](int position) { return boxValue(PrAt(position), kPrDecimals); },
+                                            positionOfPr, std::pow(10.0, -kPrDecimals),
+                                            [](double Pr) { return significantText(Pr, kPrDecimals + 3); }});
 
     connect(m_beta, &QDoubleSpinBox::valueChanged, this, &ExploreInputs::betaEdited);
     connect(m_Pr, &QDoubleSpinBox::valueChanged, this, &ExploreInputs::prEdited);
@@ -155,7 +171,11 @@ ExploreInputs::ExploreInputs(QWidget* parent) : QWidget(parent)
         m_Pr->setValue(PrAt(position));
         m_fromSlider = false;
     });
-    connect(m_branch, &QComboBox::currentIndexChanged, this, [this] { announce(); });
+    connect(m_branch, &QComboBox::currentIndexChanged, this, [this] {
+        nameBranch();
+        emit branchChosen(m_branch->accessibleName());
+        announce();
+    });
     connect(m_take, &QPushButton::clicked, this, &ExploreInputs::takeRequested);
 }
 
@@ -191,7 +211,15 @@ QString ExploreInputs::updateBranchChoice(double beta)
     if (exists || m_branch->currentIndex() == 0) return {};
     const QSignalBlocker blocker(m_branch);
     m_branch->setCurrentIndex(0);
+    nameBranch();
     return tr("The reversed-flow branch exists only for β_s < β < 0, so the attached branch is shown.");
+}
+
+void ExploreInputs::nameBranch()
+{
+    // Read with its current value, which a screen reader does not find on its own.
+    const QString name = tr("Solution branch: %1").arg(m_branch->currentText());
+    if (name != m_branch->accessibleName()) m_branch->setAccessibleName(name);
 }
 
 void ExploreInputs::announce(const QString& note) { emit changed(current(), note); }
@@ -244,6 +272,7 @@ void ExploreInputs::choose(double beta, Branch branch)
         updateBranchChoice(m_beta->value());
         const bool reversed = branch == Branch::ReversedFlow && reversedFlowExists(m_beta->value());
         m_branch->setCurrentIndex(reversed ? 1 : 0);
+        nameBranch();
     }
     announce();
 }

@@ -43,6 +43,8 @@ signals:
     // `note` tells of a change the window made on its own, such as a branch that had to go.
     void changed(const ExploreInput& input, const QString& note);
     void takeRequested();
+    // The branch chosen in its box, in words ("Solution branch: attached").
+    void branchChosen(const QString& words);
 
 private:
     void betaEdited(double beta);
@@ -50,6 +52,7 @@ private:
     // Enables the reversed-flow item for this β; returns a note when it had to switch back.
     QString updateBranchChoice(double beta);
     void announce(const QString& note = QString());
+    void nameBranch();
 
     QDoubleSpinBox* m_beta;
     QSlider* m_betaSlider;

@@ -3,6 +3,7 @@
 #include "ui/explore/form_explore.h"
 
 #include "analysis/similarity_solution.h"
+#include "ui/common/accessibility.h"
 #include "ui/common/app_identity.h"
 #include "ui/common/ui_fonts.h"
 #include "ui/explore/heat_transfer_tab.h"
@@ -27,6 +28,7 @@ Form_Explore::Form_Explore(MainBoxReader readMainBox)
     : QWidget(nullptr, Qt::Window), m_readMainBox(std::move(readMainBox))
 {
     cuneola::ui::installFontFallbacks();
+    cuneola::ui::installAccessibility();
     setObjectName(QStringLiteral("Form_Explore"));
     setWindowTitle(tr("Explore - exact similarity solutions"));
     setWindowIcon(cuneola::ui::applicationIcon());
@@ -36,7 +38,8 @@ Form_Explore::Form_Explore(MainBoxReader readMainBox)
     m_message = new QLabel(this);
     m_message->setObjectName(QStringLiteral("Lbl_ExploreMessage"));
     m_message->setWordWrap(true);
-    m_message->setAccessibleName(tr("Message"));
+    // Failures are announced as they appear, and read as the line's name.
+    cuneola::ui::makeNotification(m_message, tr("Message"));
     m_message->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QPalette red = m_message->palette();
     red.setColor(QPalette::WindowText, QColor(192, 0, 0));
@@ -55,6 +58,14 @@ Form_Explore::Form_Explore(MainBoxReader readMainBox)
     m_tabs->addTab(m_shooting, tr("Sh&ooting"));
     m_tabs->addTab(m_separation, tr("Sepa&ration"));
     m_tabs->addTab(m_heat, tr("&Heat transfer"));
+    m_announcer = new cuneola::ui::Announcer(tr("Explore announcements"), this);
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
+        // A tab chosen on the focused tab bar is read by the screen reader itself; one chosen
+        // by its Alt key from elsewhere is said here.
+        if (!m_tabs->tabBar()->hasFocus())
+            m_announcer->say(tr("%1 tab").arg(m_tabs->tabText(index).remove(QLatin1Char('&'))));
+    });
+    connect(m_inputs, &ExploreInputs::branchChosen, m_announcer, &cuneola::ui::Announcer::say);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_inputs);
@@ -133,7 +144,7 @@ void Form_Explore::solve(const ExploreInput& input, const QString& note)
         }
     }
     // A wrapped label lays its text out anew on every setText.
-    const QString message = messages.join(QLatin1Char(' '));
-    if (message != m_message->text()) m_message->setText(message);
+    // A label still hidden is announced by being shown.
+    cuneola::ui::announceLabelText(m_message, messages.join(QLatin1Char(' ')));
     m_message->setVisible(!messages.isEmpty());
 }

@@ -13,6 +13,9 @@
 #include <optional>
 #include <utility>
 
+namespace cuneola::ui {
+class Announcer;
+}
 class HeatTransferTab;
 class QLabel;
 class QTabWidget;
@@ -37,6 +40,8 @@ public:
     ShootingTab* shootingTab() const { return m_shooting; }
     SeparationTab* separationTab() const { return m_separation; }
     HeatTransferTab* heatTransferTab() const { return m_heat; }
+    // Says what changed where nothing visible does: the tab chosen, the branch.
+    cuneola::ui::Announcer* announcer() const { return m_announcer; }
     // The message line: failures and notes in plain words, empty when all is well.
     QString message() const;
     // Whether a family or the shooting map is still being computed.
@@ -63,6 +68,7 @@ private:
     ShootingTab* m_shooting;
     SeparationTab* m_separation;
     HeatTransferTab* m_heat;
+    cuneola::ui::Announcer* m_announcer;
     // The β and branch of the Pr family shown, being computed or about to be.
     std::optional<std::pair<double, cuneola::analysis::Branch>> m_familyKey;
     // Starts the Pr family once β has stood still for a moment, so that a dragged

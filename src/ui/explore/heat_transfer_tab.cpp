@@ -6,6 +6,7 @@
 #include "ui/charts/chart_axes.h"
 #include "ui/charts/chart_parts.h"
 #include "ui/charts/chart_view.h"
+#include "ui/common/accessibility.h"
 #include "ui/common/background_job.h"
 #include "ui/explore/explore_numbers.h"
 
@@ -58,6 +59,10 @@ HeatTransferTab::HeatTransferTab(QWidget* parent) : QWidget(parent)
     m_view->setReadout(m_gradient, [this](const QPointF& value) { return readout(value); });
 
     m_fit = noteLabel(this, "Lbl_Fit", tr("Power fit of g prime of 0"), true);
+    cuneola::ui::speakLabelText(m_fit, tr("Power fit of g prime of 0"));
+    // A result: Tab reaches it, and it cannot be edited.
+    m_fit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_fit->setFocusPolicy(Qt::StrongFocus);
     m_note = noteLabel(this, "Lbl_HeatNote", tr("Notes on the heat-transfer plot"));
     const ProgressedJob progressed =
         progressedJob(this, "Progress_HeatTransfer", tr("Progress of the Prandtl number family"));
@@ -108,7 +113,8 @@ void HeatTransferTab::clearCurves()
     m_gradient->clear();
     m_smallPr->clear();
     m_largePr->clear();
-    m_fit->clear();
+    cuneola::ui::setLabelText(m_fit, QString());
+    describe();
 }
 
 void HeatTransferTab::showFamily(const Outcome<PrandtlFamily>& family)
@@ -142,22 +148,33 @@ void HeatTransferTab::showFamily(const Outcome<PrandtlFamily>& family)
     const Outcome<PowerFit>& fit = m_family->fit;
     const QString fitRange =
         tr("%1 ≤ Pr ≤ %2").arg(significantText(kPowerFitFromPr, 3), significantText(kPowerFitToPr, 3));
-    m_fit->setText(fit ? tr("Least-squares fit over %1: g'(0) ≈ %2·Pr^%3")
-                             .arg(fitRange, significantText(fit->a, 4), significantText(fit->b, 4))
-                       : tr("No power fit: g'(0) is missing over %1.").arg(fitRange));
+    if (fit) {
+        const QString a = significantText(fit->a, 4), b = significantText(fit->b, 4);
+        cuneola::ui::setLabelText(
+            m_fit, tr("Least-squares fit over %1: g'(0) ≈ %2·Pr^%3").arg(fitRange, a, b),
+            tr("Least-squares fit over Pr from %1 to %2: g prime of 0 is about %3 times Pr to "
+               "the power %4")
+                .arg(significantText(kPowerFitFromPr, 3), significantText(kPowerFitToPr, 3), a, b));
+    } else {
+        cuneola::ui::setLabelText(m_fit, tr("No power fit: g'(0) is missing over %1.").arg(fitRange));
+    }
     QStringList notes;
     if (missing > 0) notes << tr("%n Prandtl number(s) without a g'(0) are left out of the line.", nullptr, missing);
     if (large.isEmpty())
         notes << tr("The large-Pr asymptote needs f''(0) > 0; on the reversed-flow branch it does not exist.");
     m_note->setText(notes.join(QLatin1Char(' ')));
     applyRanges();
+    describe();
 }
 
 void HeatTransferTab::setCurrent(double Pr, std::optional<double> wallGradient)
 {
     m_current->clear();
     if (wallGradient && *wallGradient > 0.0) m_current->append(Pr, *wallGradient);
+    m_currentPr = Pr;
+    m_currentGradient = wallGradient;
     applyRanges();
+    describe();
 }
 
 void HeatTransferTab::applyRanges()
@@ -168,6 +185,20 @@ void HeatTransferTab::applyRanges()
     if (!(low <= high)) return;
     // Whole decades, with the asymptotes clipped to them.
     cuneola::ui::setDecades(m_gradientAxis, low, high);
+}
+
+void HeatTransferTab::describe()
+{
+    QString text = tr("g'(0) against Pr, both logarithmic");
+    const QList<QPointF> points = m_gradient->points();
+    if (!points.isEmpty())
+        text += tr(": it rises from %1 at Pr = %2 to %3 at Pr = %4")
+                    .arg(significantText(points.front().y(), 4), significantText(points.front().x(), 3),
+                         significantText(points.back().y(), 4), significantText(points.back().x(), 4));
+    text += m_currentGradient ? tr("; the current Pr = %1 has g'(0) = %2.")
+                                    .arg(significantText(m_currentPr, 4), significantText(*m_currentGradient, 4))
+                              : tr("; the current Pr has no g'(0).");
+    m_view->setDescription(text);
 }
 
 QString HeatTransferTab::readout(const QPointF& value) const

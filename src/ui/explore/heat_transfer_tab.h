@@ -40,6 +40,7 @@ private:
     void clearCurves();
     void applyRanges();
     QString readout(const QPointF& value) const;
+    void describe();
 
     QChart* m_chart;
     ChartView* m_view;
@@ -54,4 +55,6 @@ private:
     QProgressBar* m_progress;
     BackgroundJob* m_job;
     std::optional<cuneola::analysis::PrandtlFamily> m_family;
+    double m_currentPr = 1.0;
+    std::optional<double> m_currentGradient;
 };

@@ -17,6 +17,26 @@ namespace {
 constexpr int kShownDigits = 10;
 constexpr int kDifferenceDigits = 3;
 
+// How a screen reader says each quantity; the cell shows its symbol.
+QString spokenName(Quantity q)
+{
+    switch (q) {
+    case Quantity::WallShear: return ResultsTableModel::tr("wall shear f double prime at 0");
+    case Quantity::WallGradient: return ResultsTableModel::tr("wall heat transfer g prime at 0");
+    case Quantity::Displacement: return ResultsTableModel::tr("displacement thickness delta star");
+    case Quantity::MomentumThickness: return ResultsTableModel::tr("momentum thickness theta");
+    case Quantity::ShapeFactor: return ResultsTableModel::tr("shape factor H");
+    case Quantity::Eta99: return ResultsTableModel::tr("boundary-layer thickness eta 99");
+    case Quantity::EtaInf: return ResultsTableModel::tr("outer edge of the search eta infinity");
+    case Quantity::SkinFriction: return ResultsTableModel::tr("skin friction times root Re x");
+    case Quantity::Nusselt: return ResultsTableModel::tr("Nusselt number over root Re x");
+    case Quantity::DisplacementX: return ResultsTableModel::tr("displacement thickness over x times root Re x");
+    case Quantity::MomentumX: return ResultsTableModel::tr("momentum thickness over x times root Re x");
+    case Quantity::Thickness99X: return ResultsTableModel::tr("99 percent thickness over x times root Re x");
+    }
+    return {};
+}
+
 } // namespace
 
 ResultsTableModel::ResultsTableModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -60,6 +80,7 @@ QVariant ResultsTableModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= rowCount()) return {};
     const Row& row = m_rows[static_cast<std::size_t>(index.row())];
     const Quantity quantity = kQuantities[static_cast<std::size_t>(index.row())];
+    if (role == Qt::AccessibleTextRole && index.column() == QuantityColumn) return spokenName(quantity);
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) {
         switch (index.column()) {
         case QuantityColumn: return fromView(cuneola::analysis::quantityName(quantity));

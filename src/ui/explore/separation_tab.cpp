@@ -6,6 +6,7 @@
 #include "ui/charts/chart_parts.h"
 #include "ui/charts/chart_view.h"
 #include "ui/charts/point_labels.h"
+#include "ui/common/accessibility.h"
 #include "ui/common/background_job.h"
 #include "ui/explore/explore_inputs.h"
 #include "ui/explore/explore_numbers.h"
@@ -75,16 +76,19 @@ SeparationTab::SeparationTab(QWidget* parent) : QWidget(parent)
 
     m_zoom = new QCheckBox(tr("Show only the fold (β from -0.205 to 0.005)"), this);
     m_zoom->setObjectName(QStringLiteral("Check_FoldZoom"));
-    m_zoom->setAccessibleName(tr("Zoom in on the fold"));
+    m_zoom->setAccessibleName(m_zoom->text());
     m_zoom->setToolTip(tr("Both branches meet at β_s, close to β = -0.2; zoom in to see them apart."));
     connect(m_zoom, &QCheckBox::toggled, this, &SeparationTab::applyRanges);
 
     m_note = noteLabel(this, "Lbl_SeparationNote", tr("Notes on the separation plots"));
-    m_note->setText(tr("Click a curve to take its β and branch."));
+    // It carries β_s: read its text.
+    cuneola::ui::speakLabelText(m_note, tr("Notes on the separation plots"));
+    cuneola::ui::setLabelText(m_note, tr("Click a curve to take its β and branch."));
     const ProgressedJob progressed = progressedJob(this, "Progress_Separation", tr("Progress of the beta family"));
     m_progress = progressed.progress;
     m_job = progressed.job;
-    connect(m_job, &BackgroundJob::failed, m_note, &QLabel::setText);
+    connect(m_job, &BackgroundJob::failed, this,
+            [this](const QString& text) { cuneola::ui::setLabelText(m_note, text); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_shear.view, 1);
@@ -132,7 +136,7 @@ void SeparationTab::computeFamily()
 {
     if (m_started) return;
     m_started = true;
-    m_note->setText(tr("Computing f''(0) and H along β …"));
+    cuneola::ui::setLabelText(m_note, tr("Computing f''(0) and H along β …"));
     m_job->start([](const BackgroundJob::Control& control) { return betaFamily(control); },
                  [this](const Outcome<BetaFamily>& family) { showFamily(family); });
 }
@@ -142,7 +146,7 @@ bool SeparationTab::isBusy() const { return m_job->isRunning(); }
 void SeparationTab::showFamily(const Outcome<BetaFamily>& family)
 {
     if (!family) {
-        m_note->setText(QString::fromStdString(family.failure().message));
+        cuneola::ui::setLabelText(m_note, QString::fromStdString(family.failure().message));
         return;
     }
     m_family = *family;
@@ -157,10 +161,11 @@ void SeparationTab::showFamily(const Outcome<BetaFamily>& family)
         p->reversed->replace(reversed);
         p->fold->replace({QPointF(fold.beta, valueOf(fold, shapeFactor))});
     }
-    m_note->setText(tr("The two branches meet at the separation point β_s = %1, where f''(0) = 0. "
-                       "Click a curve to take its β and branch.")
-                        .arg(significantText(fold.beta, 9)));
+    cuneola::ui::setLabelText(m_note, tr("The two branches meet at the separation point β_s = %1, where f''(0) = 0. "
+                                         "Click a curve to take its β and branch.")
+                                          .arg(significantText(fold.beta, 9)));
     applyRanges();
+    describe();
 }
 
 void SeparationTab::setCurrent(const std::optional<Current>& current)
@@ -173,6 +178,7 @@ void SeparationTab::setCurrent(const std::optional<Current>& current)
         m_shape.current->append(current->beta, current->shapeFactor);
     }
     applyRanges();
+    describe();
 }
 
 void SeparationTab::applyRanges()
@@ -259,6 +265,38 @@ QString SeparationTab::readout(const QPointF& value, bool shapeFactor) const
                                static_cast<qsizetype>(branchName(nearest->branch).size())),
              significantText(nearest->beta, 6), significantText(nearest->wallShear, 6),
              significantText(nearest->shapeFactor, 5));
+}
+
+void SeparationTab::describe()
+{
+    QString shear = tr("f''(0) against β on both branches");
+    QString shape = tr("H against β on both branches, logarithmic");
+    if (m_family && !m_family->points.empty()) {
+        const BetaFamilyPoint& fold = m_family->fold;
+        const auto attached = std::find_if(m_family->points.begin(), m_family->points.end(),
+                                           [](const BetaFamilyPoint& p) { return p.branch == Branch::Attached; });
+        const auto reversed = std::find_if(m_family->points.rbegin(), m_family->points.rend(),
+                                           [](const BetaFamilyPoint& p) { return p.branch == Branch::ReversedFlow; });
+        const QString foldBeta = significantText(fold.beta, 6);
+        if (attached != m_family->points.end() && reversed != m_family->points.rend()) {
+            shear += tr(": on the attached branch it falls from %1 at β = %2 to 0 at the separation point β_s = %3; "
+                        "on the reversed-flow branch it is negative, %4 at β = %5")
+                         .arg(significantText(attached->wallShear, 4), significantText(attached->beta, 3), foldBeta,
+                              significantText(reversed->wallShear, 4), significantText(reversed->beta, 3));
+            shape += tr(": %1 at β = %2 on the attached branch, %3 at β_s = %4, and on the reversed-flow branch %5 "
+                        "at β = %6")
+                         .arg(significantText(attached->shapeFactor, 4), significantText(attached->beta, 3),
+                              significantText(fold.shapeFactor, 4), foldBeta, significantText(reversed->shapeFactor, 4),
+                              significantText(reversed->beta, 3));
+        }
+    }
+    const QString current =
+        m_current ? tr("; the current β = %1 has f''(0) = %2 and H = %3.")
+                        .arg(significantText(m_current->beta, 6), significantText(m_current->wallShear, 4),
+                             significantText(m_current->shapeFactor, 4))
+                  : tr("; the current β has no solution.");
+    m_shear.view->setDescription(shear + current);
+    m_shape.view->setDescription(shape + current);
 }
 
 void SeparationTab::alignPlots()

@@ -68,6 +68,7 @@ private:
     void clicked(const Plot& plot, const QPointF& chartPosition);
     QString readout(const QPointF& value, bool shapeFactor) const;
     void alignPlots();
+    void describe();
 
     Plot m_shear;
     Plot m_shape;

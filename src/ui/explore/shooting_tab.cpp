@@ -6,6 +6,7 @@
 #include "ui/charts/chart_parts.h"
 #include "ui/charts/chart_view.h"
 #include "ui/charts/point_labels.h"
+#include "ui/common/accessibility.h"
 #include "ui/common/background_job.h"
 #include "ui/explore/explore_numbers.h"
 #include "ui/explore/shooting_analysis.h"
@@ -54,7 +55,8 @@ ShootingTab::ShootingTab(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Tab_Shooting"));
     m_setting = noteLabel(this, "Lbl_ShootingSetting", tr("Which search the map shows"));
-    m_setting->setText(tr("Run a Calculate in the main window; its search will show here."));
+    cuneola::ui::speakLabelText(m_setting, tr("Which search the map shows"));
+    cuneola::ui::setLabelText(m_setting, tr("Run a Calculate in the main window; its search will show here."));
     buildChart();
 
     const ProgressedJob progressed = progressedJob(this, "Progress_Shooting", tr("Progress of the shooting map"));
@@ -66,7 +68,14 @@ ShootingTab::ShootingTab(QWidget* parent) : QWidget(parent)
     m_budget = noteLabel(this, "Lbl_Budget", tr("Error budget of the search's result"), true);
     m_budget->setWordWrap(false);
     m_budget->setTextFormat(Qt::RichText);
+    cuneola::ui::speakLabelText(m_budget, tr("Error budget of the search's result"));
     m_advice = noteLabel(this, "Lbl_BudgetAdvice", tr("Where the error comes from"), true);
+    cuneola::ui::speakLabelText(m_advice, tr("Where the error comes from"));
+    // The budget and its advice are results: Tab reaches them, and they cannot be edited.
+    for (QLabel* result : {m_budget, m_advice}) {
+        result->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        result->setFocusPolicy(Qt::StrongFocus);
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_setting);
@@ -131,8 +140,9 @@ void ShootingTab::showPending()
     clearChart();
     m_mode = record.mode;
     if (record.trials.empty()) {
-        m_setting->setText(tr("The last Calculate stopped early and kept no record of its trials, so there is no "
-                              "shooting map to draw."));
+        cuneola::ui::setLabelText(
+            m_setting, tr("The last Calculate stopped early and kept no record of its trials, so there is no "
+                          "shooting map to draw."));
         setNote(QString());
         return;
     }
@@ -145,7 +155,7 @@ void ShootingTab::showPending()
                "trials numbered in the order it marched them (0 is the first guess, k the log's row k).")
                 .arg(significantText(s.h, 7), significantText(s.xMax, 7), significantText(s.yMin, 7),
                      outerOf(record.mode), unknownOf(record.mode));
-    m_setting->setText(text);
+    cuneola::ui::setLabelText(m_setting, text);
     setNote(tr("Computing the map …"));
     m_computing = record;
     m_job->start([record](const BackgroundJob::Control& control) { return analyseSearch(record, control); },
@@ -168,8 +178,8 @@ void ShootingTab::clearChart()
     showLegendOfFilledSeries();
     m_trialAxis->setTitleText(QString());
     m_outerAxis->setTitleText(QString());
-    m_budget->clear();
-    m_advice->clear();
+    clearBudget(QString());
+    m_view->setDescription(tr("No shooting map yet."));
 }
 
 void ShootingTab::deliver(const ShootingAnalysis& analysis)
@@ -186,6 +196,7 @@ void ShootingTab::drawMap(const ShootingAnalysis& a)
     m_outerAxis->setTitleText(outerOf(mode));
     if (!a.map) {
         setNote(QString::fromStdString(a.map.failure().message));
+        m_view->setDescription(tr("No shooting map: %1").arg(QString::fromStdString(a.map.failure().message)));
         return;
     }
     const ShootingMap& map = *a.map;
@@ -269,20 +280,28 @@ void ShootingTab::drawMap(const ShootingAnalysis& a)
     if (count > 2 * kNumberedEnds)
         notes << tr("Of its %1 trials the first and the last %2 carry their numbers.").arg(count).arg(kNumberedEnds);
     setNote(notes.join(QLatin1Char(' ')));
+
+    QStringList rootTexts;
+    for (double root : map.roots) rootTexts << significantText(root, 6);
+    const QString unknown = unknownOf(mode);
+    QString words = tr("%1 against the trial %2 from %3 to %4, with the search's %5 trials; ")
+                        .arg(outerOf(mode), unknown, significantText(map.from, 4), significantText(map.to, 4))
+                        .arg(count);
+    words += rootTexts.isEmpty() ? tr("the outer value does not reach 1 in this range.")
+                                 : tr("it reaches 1 at %1 = %2.").arg(unknown, rootTexts.join(tr(" and ")));
+    m_view->setDescription(words);
 }
 
 void ShootingTab::showBudget(const ShootingAnalysis& a)
 {
     const QString unknown = unknownOf(a.record.mode);
     if (!a.budget && a.budget.failure().message == kNothingWrittenBack.message) {
-        m_budget->clear();
-        m_advice->setText(tr("The search ended without a result (a march left the range of numbers), so it has no "
-                             "error to split."));
+        clearBudget(tr("The search ended without a result (a march left the range of numbers), so it has no "
+                       "error to split."));
         return;
     }
     if (!a.budget) {
-        m_budget->clear();
-        m_advice->setText(tr("No error budget: %1").arg(QString::fromStdString(a.budget.failure().message)));
+        clearBudget(tr("No error budget: %1").arg(QString::fromStdString(a.budget.failure().message)));
         return;
     }
     const ErrorBudget& b = *a.budget;
@@ -311,9 +330,10 @@ void ShootingTab::showBudget(const ShootingAnalysis& a)
         spoken << name.trimmed() + QLatin1Char(' ') + value;
     }
     html += QStringLiteral("</table>");
-    m_budget->setText(html);
-    m_budget->setAccessibleDescription(spoken.join(QStringLiteral("; ")));
-    m_advice->setText(QString::fromStdString(a.advice));
+    const QString words = spoken.join(QStringLiteral("; "));
+    cuneola::ui::setLabelText(m_budget, html, words);
+    m_budget->setAccessibleDescription(words);
+    cuneola::ui::setLabelText(m_advice, QString::fromStdString(a.advice));
 }
 
 QString ShootingTab::readout(const QPointF& value) const
@@ -331,6 +351,14 @@ void ShootingTab::showLegendOfFilledSeries()
 {
     for (QXYSeries* s : std::initializer_list<QXYSeries*>{m_target, m_trials, m_roots, m_cutOff, m_overflow})
         for (QLegendMarker* marker : m_chart->legend()->markers(s)) marker->setVisible(s->count() > 0);
+}
+
+void ShootingTab::clearBudget(const QString& advice)
+{
+    // The words of a budget no longer shown must not be read either.
+    cuneola::ui::setLabelText(m_budget, QString());
+    m_budget->setAccessibleDescription(QString());
+    cuneola::ui::setLabelText(m_advice, advice);
 }
 
 void ShootingTab::setNote(const QString& text)

@@ -44,6 +44,7 @@ private:
     void clearChart();
     // A legend entry only for what the chart shows.
     void showLegendOfFilledSeries();
+    void clearBudget(const QString& advice);
     void setNote(const QString& text);
     QString readout(const QPointF& value) const;
 

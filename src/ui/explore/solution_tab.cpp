@@ -257,6 +257,7 @@ void SolutionTab::showSolution(const SimilaritySolution& solution)
     m_results->setSolution(solution);
     m_pin->setEnabled(true);
     showNotes();
+    describe();
     // Curves nobody sees are drawn when they come into view.
     m_curvesStale = true;
     if (isVisible()) drawCurves();
@@ -297,6 +298,7 @@ void SolutionTab::showNoSolution(const QString& reason)
     for (QLineSeries* curve : m_curves) curve->clear();
     m_results->setMissing(reason);
     m_pin->setEnabled(false);
+    describe(reason);
     // The message above the curves already says why every row is empty.
     m_notes->clear();
     m_notes->hide();
@@ -308,6 +310,30 @@ void SolutionTab::showNotes()
     const QString text = notes.join(QLatin1Char('\n'));
     if (text != m_notes->text()) m_notes->setText(text);
     m_notes->setVisible(!notes.isEmpty());
+}
+
+void SolutionTab::describe(const QString& noSolution)
+{
+    if (!m_solution) {
+        m_view->setDescription(tr("No curves: %1").arg(noSolution));
+        return;
+    }
+    const SimilaritySolution& s = *m_solution;
+    QStringList parts;
+    const cuneola::analysis::Outcome<double> eta99 =
+        cuneola::analysis::quantityValue(s, cuneola::analysis::Quantity::Eta99);
+    if (eta99)
+        parts << tr("f'(η) rises from 0 to 1 by η99 = %1").arg(significantText(*eta99, 3));
+    else
+        parts << tr("f'(η) starts below 0 near the wall, where the flow runs backwards, and rises to 1 further out");
+    parts << tr("f''(0) = %1").arg(significantText(s.momentum.wallShear, 4));
+    if (s.wallGradient)
+        parts << tr("g rises from 0 to 1 with g'(0) = %1 at Pr = %2")
+                     .arg(significantText(*s.wallGradient, 4), significantText(s.Pr, 4));
+    else
+        parts << tr("no g: %1").arg(QString::fromStdString(s.wallGradient.failure().message));
+    m_view->setDescription(
+        tr("At β = %1: %2.").arg(significantText(s.momentum.beta, 6), parts.join(QStringLiteral("; "))));
 }
 
 QString SolutionTab::readout(double eta) const

@@ -56,6 +56,7 @@ private:
     QLineSeries* addCurve(const QString& name, const QColor& colour, Qt::PenStyle style);
     QString readout(double eta) const;
     void showNotes();
+    void describe(const QString& noSolution = QString());
 
     QLabel* m_message;
     QChart* m_chart;
