@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Takes pictures of the real windows on the running X server: after each Calculate, with About open, and Explore.
 #include "ui/classic/form_about.h"
-#include "ui/explore/form_explore.h"
 #include "ui/classic/form_main.h"
+#include "ui/explore/form_explore.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
@@ -16,6 +17,7 @@
 #include <QThread>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -90,12 +92,28 @@ int main(int argc, char* argv[])
     waited.start();
     while (explore->isBusy() && waited.elapsed() < 20000) settle(50);
     auto* tabs = explore->findChild<QTabWidget*>(QStringLiteral("Tabs_Explore"));
-    const char* names[] = {"explore-solution.png", "explore-shooting.png", "explore-separation.png",
-                           "explore-heat-transfer.png"};
-    for (int i = 0; i < tabs->count(); ++i) {
-        tabs->setCurrentIndex(i);
+    const std::pair<const char*, const char*> shots[] = {{"Tab_Solution", "explore-solution.png"},
+                                                         {"Tab_Shooting", "explore-shooting.png"},
+                                                         {"Tab_Separation", "explore-separation.png"},
+                                                         {"Tab_HeatTransfer", "explore-heat-transfer.png"},
+                                                         {"Tab_Approximations", "explore-approximations.png"}};
+    for (const auto& [tab, name] : shots) {
+        if (QWidget* page = explore->findChild<QWidget*>(QLatin1String(tab))) tabs->setCurrentWidget(page);
         settle(300);
-        ok = grab(explore->frameGeometry(), out.filePath(QLatin1String(names[i]))) && ok;
+        ok = grab(explore->frameGeometry(), out.filePath(QLatin1String(name))) && ok;
+    }
+    // A porous plate heated at uniform flux: suction f_w = 0.5 on the flat plate.
+    explore->findChild<QDoubleSpinBox*>(QStringLiteral("Spin_Beta"))->setValue(0.0);
+    explore->findChild<QDoubleSpinBox*>(QStringLiteral("Spin_Suction"))->setValue(0.5);
+    explore->findChild<QComboBox*>(QStringLiteral("Combo_ThermalWall"))->setCurrentIndex(2);
+    waited.restart();
+    settle(200);
+    while (explore->isBusy() && waited.elapsed() < 20000) settle(50);
+    for (const auto& [tab, name] :
+         {std::pair{"Tab_Solution", "explore-wall.png"}, std::pair{"Tab_Separation", "explore-wall-separation.png"}}) {
+        tabs->setCurrentWidget(explore->findChild<QWidget*>(QLatin1String(tab)));
+        settle(300);
+        ok = grab(explore->frameGeometry(), out.filePath(QLatin1String(name))) && ok;
     }
     return ok ? 0 : 1;
 }

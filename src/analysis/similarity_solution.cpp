@@ -7,6 +7,7 @@
 #include "analysis/internal/similarity_odes.h"
 #include "analysis/internal/thermal_tail.h"
 #include "analysis/published_values.h"
+#include "analysis/transpiration.h"
 
 #include <cmath>
 
@@ -33,6 +34,20 @@ Outcome<SimilaritySolution> solveSimilarity(double beta, Branch branch, double P
     s.momentum = *momentum;
     s.Pr = Pr;
     s.wallGradient = wallTemperatureGradient(s.momentum, Pr);
+    return s;
+}
+
+Outcome<SimilaritySolution> solveSimilarity(double beta, Branch branch, double Pr, const WallConditions& wall)
+{
+    if (wall.suction == 0.0 && wall.thermal.kind == ThermalWallKind::Isothermal)
+        return solveSimilarity(beta, branch, Pr);
+    Outcome<MomentumSolution> momentum = solveTranspired(beta, branch, wall.suction);
+    if (!momentum) return momentum.failure();
+    SimilaritySolution s;
+    s.momentum = *momentum;
+    s.Pr = Pr;
+    s.thermal = wall.thermal;
+    s.wallGradient = wallHeatFlux(s.momentum, Pr, wall.thermal);
     return s;
 }
 
@@ -79,7 +94,9 @@ Outcome<PublishedValue> publishedValue(const SimilaritySolution& s, Quantity q)
 {
     const MomentumSolution& m = s.momentum;
     const Failure none = fail(FailureKind::NotDefined, "No published value for this input.");
-    if (m.branch != Branch::Attached) return none;
+    // The tables are for the impermeable wall, and g'(0) for the isothermal one.
+    if (m.branch != Branch::Attached || m.suction != 0.0) return none;
+    if (q == Quantity::WallGradient && wallCoefficient(s.thermal, m.beta) != 0.0) return none;
     const auto inglis = publishedWallShear(m.beta);
     if (q == Quantity::WallShear && inglis) return PublishedValue{inglis->wallShear, inglis->decimals, "Inglis (1962)"};
     if (m.beta != 0.0) return none;
@@ -147,6 +164,12 @@ Profiles sampleProfiles(const SimilaritySolution& s, double etaEnd, int count)
             p.g.push_back(J / Jinf);
             p.gp.push_back(std::exp(-Pr * (F - Fref)) / Jinf);
         }
+    }
+    if (energy && wallCoefficient(s.thermal, m.beta) != 0.0) {
+        // Any other wall: the temperature profile of its own equation.
+        ThermalProfile t = sampleThermalProfile(m, s.Pr, s.thermal, etaEnd, count);
+        p.g = std::move(t.g);
+        p.gp = std::move(t.gp);
     }
     return p;
 }

@@ -4,6 +4,7 @@
 
 #include "analysis/momentum_solution.h"
 #include "analysis/outcome.h"
+#include "analysis/thermal_wall.h"
 
 #include <array>
 #include <string_view>
@@ -15,7 +16,18 @@ struct SimilaritySolution {
     MomentumSolution momentum;
     double Pr = 0.0;
     Outcome<double> wallGradient = Failure{}; // g'(0)
+    ThermalWall thermal;                      // the wall the energy equation was solved for
 };
+
+// What the wall does besides standing still: transpiration f(0) = f_w and how it is heated.
+struct WallConditions {
+    double suction = 0.0;
+    ThermalWall thermal;
+    bool isDefault() const { return suction == 0.0 && thermal.kind == ThermalWallKind::Isothermal; }
+};
+
+// The same over a porous or non-isothermal wall; with default conditions exactly the above.
+Outcome<SimilaritySolution> solveSimilarity(double beta, Branch branch, double Pr, const WallConditions& wall);
 
 // Solves the momentum equation on `branch` at `beta` and the energy equation over it.
 // Fails as a whole only when the momentum equation has no solution there; a Pr outside

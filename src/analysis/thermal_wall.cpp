@@ -215,16 +215,27 @@ ThermalProfile sampleThermalProfile(const MomentumSolution& m, double Pr, const 
     return p;
 }
 
-std::optional<double> smallPrandtlLimit(double Pr, double k)
+namespace {
+Failure noLimit()
 {
-    if (!(k > -1.0)) return std::nullopt;
+    return fail(FailureKind::NotDefined,
+                "This wall has no such limit: its heat flux there is zero or flows into the wall.");
+}
+} // namespace
+
+Outcome<double> smallPrandtlLimit(double Pr, double k)
+{
+    if (!(k > -1.0)) return noLimit();
     // g'(0) -> -sqrt(Pr) T'(0)/T(0) = sqrt(2 Pr) Gamma(k/2 + 1) / Gamma((k + 1)/2).
     return std::sqrt(2.0 * Pr) * std::tgamma(k / 2.0 + 1.0) / std::tgamma((k + 1.0) / 2.0);
 }
 
-std::optional<double> largePrandtlLimit(double Pr, double wallShear, double k)
+Outcome<double> largePrandtlLimit(double Pr, double wallShear, double k)
 {
-    if (!(k > -1.0) || !(wallShear > 0.0)) return std::nullopt;
+    if (!(wallShear > 0.0))
+        return fail(FailureKind::NotDefined, "The large-Pr limit needs f''(0) > 0; on the reversed-flow branch it "
+                                             "does not exist.");
+    if (!(k > -1.0)) return noLimit();
     // The Leveque layer G'' + z^2 G' - 2 k z G = 0 with eta = z (2 / (Pr f''(0)))^(1/3) is
     // exp(-z^3/3) U((2 + 2k)/3, 2/3, z^3/3) (Kummer's U); its wall slope gives
     //   g'(0) = (Pr f''(0) / 6)^(1/3) / Gamma(4/3) * Gamma(2/3) Gamma(1 + 2k/3) / Gamma((2 + 2k)/3).

@@ -49,7 +49,7 @@ ThermalProfile sampleThermalProfile(const MomentumSolution& momentum, double Pr,
 
 // The limits of g'(0) for this wall: Pr -> 0 (the layer sees f = eta - delta* + f_w) and
 // Pr -> inf (it sees f = f''(0) eta^2 / 2). None where k <= -1 or f''(0) <= 0.
-std::optional<double> smallPrandtlLimit(double Pr, double k);
-std::optional<double> largePrandtlLimit(double Pr, double wallShear, double k);
+Outcome<double> smallPrandtlLimit(double Pr, double k);
+Outcome<double> largePrandtlLimit(double Pr, double wallShear, double k);
 
 } // namespace cuneola::analysis

@@ -250,6 +250,13 @@ Outcome<MomentumSolution> transpiredSeparation(double suction)
     return fold;
 }
 
+bool reversedFlowExists(double beta, double suction)
+{
+    if (suction == 0.0) return reversedFlowExists(beta);
+    const Outcome<MomentumSolution> fold = transpiredSeparation(suction);
+    return fold && beta > fold->beta && beta < 0.0;
+}
+
 Outcome<MomentumSolution> solveTranspired(double beta, Branch branch, double suction)
 {
     if (auto refusal = checkSuction(suction)) return *refusal;

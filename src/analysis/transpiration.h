@@ -27,6 +27,9 @@ Outcome<MomentumSolution> solveTranspired(double beta, Branch branch, double suc
 // wall's; at f_w = 0 separationSolution() itself. Cached per f_w.
 Outcome<MomentumSolution> transpiredSeparation(double suction);
 
+// Whether the reversed-flow branch exists at beta over this wall: beta_s(f_w) < beta < 0.
+bool reversedFlowExists(double beta, double suction);
+
 // Refuses a non-finite f_w or one outside [kMinSuction, kMaxSuction].
 std::optional<Failure> checkSuction(double suction);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Walls heated as x^n and at uniform flux: closed forms at Pr = 1, the flux ratio, the tail, the limits.
 #include "analysis/energy_solution.h"
+#include "analysis/similarity_solution.h"
 #include "analysis/thermal_wall.h"
 #include "analysis/transpiration.h"
 
@@ -97,6 +98,19 @@ TEST(ThermalWall, ProfileStartsAtTheWallGradientAndReachesOne)
         EXPECT_EQ(p.g.front(), 0.0);
         EXPECT_NEAR(p.g.back(), 1.0, 1e-6) << Pr;
     }
+}
+
+TEST(ThermalWall, FullSolutionCarriesTheWallIntoProfilesAndPublishedValues)
+{
+    const WallConditions wall{0.0, {ThermalWallKind::UniformFlux}};
+    const Outcome<SimilaritySolution> s = solveSimilarity(0.0, Branch::Attached, 1.0, wall);
+    ASSERT_TRUE(s && s->wallGradient);
+    EXPECT_EQ(*s->wallGradient, *wallHeatFlux(s->momentum, 1.0, wall.thermal));
+    EXPECT_NEAR(sampleProfiles(*s, 10.0, 50).gp.front(), *s->wallGradient, 1e-12);
+    // g'(0) = f''(0) at Pr = 1 holds for the isothermal plate only.
+    EXPECT_FALSE(publishedValue(*s, Quantity::WallGradient));
+    EXPECT_TRUE(publishedValue(*s, Quantity::WallShear));
+    EXPECT_FALSE(publishedValue(*solveSimilarity(0.0, Branch::Attached, 1.0, {0.5, {}}), Quantity::WallShear));
 }
 
 TEST(ThermalWall, BadInputIsRefusedInWords)

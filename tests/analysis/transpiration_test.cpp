@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Suction and blowing: the momentum identity, the asymptotic-suction limit, the moving fold, blow-off.
 #include "analysis/transpiration.h"
+#include "analysis/wall_families.h"
 
 #include <gtest/gtest.h>
 
@@ -108,6 +109,23 @@ TEST(PorousWall, BadInputIsRefusedInWords)
         EXPECT_EQ(s.failure().kind, FailureKind::OutOfRange);
     }
     EXPECT_EQ(solveTranspired(0.2, Branch::ReversedFlow, 0.5).failure().kind, FailureKind::NoSuchBranch);
+}
+
+TEST(PorousWall, BetaFamilyRunsThroughTheMovedFold)
+{
+    const Outcome<BetaFamily> family = betaFamily(0.3, {});
+    ASSERT_TRUE(family) << family.failure().message;
+    EXPECT_EQ(family->fold.beta, transpiredSeparation(0.3)->beta);
+    bool reversed = false;
+    for (const BetaFamilyPoint& p : family->points) {
+        EXPECT_GE(p.beta, family->fold.beta);
+        if (p.branch == Branch::ReversedFlow) reversed = true;
+        if (!reversed) {
+            EXPECT_GE(p.wallShear, 0.0);
+        }
+    }
+    EXPECT_TRUE(reversed);
+    EXPECT_GT(family->points.size(), 60u);
 }
 
 } // namespace

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Explore window's inputs: β and Pr, each a box with a slider, and the branch.
+// The Explore window's inputs: β and Pr, each a box with a slider, the branch, and the wall.
 #include "ui/explore/explore_inputs.h"
 
 #include "analysis/energy_solution.h"
 #include "analysis/momentum_solution.h"
 #include "analysis/published_values.h"
+#include "analysis/transpiration.h"
 #include "ui/common/accessibility.h"
 #include "ui/explore/explore_numbers.h"
 
@@ -16,6 +17,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStandardItemModel>
+#include <QVBoxLayout>
 
 #include <cmath>
 
@@ -44,6 +46,18 @@ int positionOfBeta(double beta)
 {
     return static_cast<int>(std::lround((beta - ExploreInputs::kMinBeta) /
                                         (ExploreInputs::kMaxBeta - ExploreInputs::kMinBeta) * kBetaSliderSteps));
+}
+// The f_w slider moves in steps of 0.01.
+constexpr int kSuctionSliderSteps = 1200;
+double suctionAt(int position)
+{
+    using namespace cuneola::analysis;
+    return kMinSuction + (kMaxSuction - kMinSuction) * position / kSuctionSliderSteps;
+}
+int positionOfSuction(double suction)
+{
+    using namespace cuneola::analysis;
+    return static_cast<int>(std::lround((suction - kMinSuction) / (kMaxSuction - kMinSuction) * kSuctionSliderSteps));
 }
 double PrAt(int position) { return std::pow(10.0, kLogMinPr + (kLogMaxPr - kLogMinPr) * position / kPrSliderSteps); }
 int positionOfPr(double Pr)
@@ -127,8 +141,11 @@ ExploreInputs::ExploreInputs(QWidget* parent) : QWidget(parent)
     m_take->setToolTip(tr("Set β and Pr to the numbers in the main window's boxes."));
     m_take->setAutoDefault(false);
 
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(0, 0, 0, 0);
+    auto* row = new QHBoxLayout;
+    rows->addLayout(row);
+    rows->addWidget(wallRow());
     row->addWidget(caption(this, "Label_Beta", tr("β ="), m_beta));
     row->addWidget(m_beta);
     row->addWidget(m_betaSlider, 1);
@@ -176,12 +193,86 @@ ExploreInputs::ExploreInputs(QWidget* parent) : QWidget(parent)
         emit branchChosen(m_branch->accessibleName());
         announce();
     });
+    connect(m_suction, &QDoubleSpinBox::valueChanged, this, &ExploreInputs::suctionEdited);
+    connect(m_suctionSlider, &QSlider::valueChanged, this, [this](int position) {
+        m_fromSlider = true;
+        m_suction->setValue(suctionAt(position));
+        m_fromSlider = false;
+    });
+    connect(m_thermalWall, &QComboBox::currentIndexChanged, this, &ExploreInputs::thermalWallChosen);
+    connect(m_wallExponent, &QDoubleSpinBox::valueChanged, this, [this] { announce(); });
     connect(m_take, &QPushButton::clicked, this, &ExploreInputs::takeRequested);
+}
+
+QWidget* ExploreInputs::wallRow()
+{
+    using namespace cuneola::analysis;
+    auto* box = new QWidget(this);
+    m_suction = numberBox(box, "Spin_Suction", kMinSuction, kMaxSuction, kSuctionDecimals, 0.05, tr("Wall suction f_w"),
+                          tr("Suction through a porous wall, f_w = f(0): above 0 fluid is drawn out of the layer, "
+                             "below 0 it is blown in. The wall velocity is v_w = -f_w·√((m+1)νU/(2x))."));
+    m_suctionSlider = slider(box, "Slider_Suction", kSuctionSliderSteps, tr("Wall suction f_w slider"),
+                             tr("Drag to change f_w from -2 (blowing) to 10 (strong suction)."));
+    m_thermalWall = new QComboBox(box);
+    m_thermalWall->setObjectName(QStringLiteral("Combo_ThermalWall"));
+    m_thermalWall->addItem(tr("isothermal wall"), static_cast<int>(ThermalWallKind::Isothermal));
+    m_thermalWall->addItem(tr("wall temperature ∝ x^n"), static_cast<int>(ThermalWallKind::PowerLaw));
+    m_thermalWall->addItem(tr("uniform heat flux"), static_cast<int>(ThermalWallKind::UniformFlux));
+    m_thermalWall->setAccessibleName(tr("Thermal wall condition"));
+    m_thermalWall->setToolTip(tr("How the wall is heated: at one temperature, with T_w - T_∞ growing as x^n, or "
+                                 "with the same heat flux everywhere (n = (1 - m)/2)."));
+    m_wallExponent =
+        numberBox(box, "Spin_WallExponent", kMinWallExponent, kMaxWallExponent, kExponentDecimals, 0.1,
+                  tr("Wall temperature exponent n"),
+                  tr("The exponent n of T_w - T_∞ ∝ x^n, from -1 to 3; used for the power-law wall only."));
+    m_wallExponent->setEnabled(false);
+    {
+        const QSignalBlocker b1(m_suction), b2(m_suctionSlider);
+        m_suction->setValue(0.0);
+        m_suctionSlider->setValue(positionOfSuction(0.0));
+    }
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(caption(box, "Label_Suction", tr("&f_w ="), m_suction));
+    row->addWidget(m_suction);
+    row->addWidget(m_suctionSlider, 1);
+    row->addSpacing(12);
+    row->addWidget(caption(box, "Label_ThermalWall", tr("&Wall:"), m_thermalWall));
+    row->addWidget(m_thermalWall);
+    row->addSpacing(12);
+    row->addWidget(caption(box, "Label_WallExponent", tr("&n ="), m_wallExponent));
+    row->addWidget(m_wallExponent);
+    row->addStretch(1);
+    return box;
 }
 
 ExploreInput ExploreInputs::current() const
 {
-    return {m_beta->value(), m_Pr->value(), static_cast<Branch>(m_branch->currentData().toInt())};
+    ExploreInput input;
+    input.beta = m_beta->value();
+    input.Pr = m_Pr->value();
+    input.branch = static_cast<Branch>(m_branch->currentData().toInt());
+    input.wall.suction = m_suction->value();
+    input.wall.thermal.kind = static_cast<cuneola::analysis::ThermalWallKind>(m_thermalWall->currentData().toInt());
+    if (input.wall.thermal.kind == cuneola::analysis::ThermalWallKind::PowerLaw)
+        input.wall.thermal.exponent = m_wallExponent->value();
+    return input;
+}
+
+void ExploreInputs::suctionEdited(double suction)
+{
+    if (!m_fromSlider) {
+        const QSignalBlocker blocker(m_suctionSlider);
+        m_suctionSlider->setValue(positionOfSuction(suction));
+    }
+    announce(updateBranchChoice(m_beta->value()));
+}
+
+void ExploreInputs::thermalWallChosen()
+{
+    m_wallExponent->setEnabled(m_thermalWall->currentData().toInt() ==
+                               static_cast<int>(cuneola::analysis::ThermalWallKind::PowerLaw));
+    announce();
 }
 
 void ExploreInputs::betaEdited(double beta)
@@ -205,7 +296,7 @@ void ExploreInputs::prEdited(double Pr)
 
 QString ExploreInputs::updateBranchChoice(double beta)
 {
-    const bool exists = reversedFlowExists(beta);
+    const bool exists = reversedFlowExists(beta, m_suction->value());
     auto* model = qobject_cast<QStandardItemModel*>(m_branch->model());
     model->item(1)->setEnabled(exists);
     if (exists || m_branch->currentIndex() == 0) return {};
@@ -262,15 +353,15 @@ void ExploreInputs::choose(double beta, Branch branch)
     // The box keeps six decimals; a point at the fold must not round to beyond it.
     const double scale = std::pow(10.0, kBetaDecimals);
     double rounded = std::round(beta * scale) / scale;
-    if (const auto separation = cuneola::analysis::separationBeta(); separation && rounded < *separation)
-        rounded = std::ceil(beta * scale) / scale;
+    const auto fold = cuneola::analysis::transpiredSeparation(m_suction->value());
+    if (fold && rounded < fold->beta) rounded = std::ceil(beta * scale) / scale;
     beta = rounded;
     {
         const QSignalBlocker b1(m_beta), b2(m_betaSlider), b3(m_branch);
         m_beta->setValue(beta);
         m_betaSlider->setValue(positionOfBeta(m_beta->value()));
         updateBranchChoice(m_beta->value());
-        const bool reversed = branch == Branch::ReversedFlow && reversedFlowExists(m_beta->value());
+        const bool reversed = branch == Branch::ReversedFlow && reversedFlowExists(m_beta->value(), m_suction->value());
         m_branch->setCurrentIndex(reversed ? 1 : 0);
         nameBranch();
     }

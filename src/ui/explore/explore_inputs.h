@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Explore window's inputs: β and Pr, each a box with a slider, and the branch.
+// The Explore window's inputs: β and Pr, each a box with a slider, the branch, and the wall.
 #pragma once
 
 #include "analysis/momentum_solution.h"
+#include "analysis/similarity_solution.h"
 #include "solver/search_host.h"
 
 #include <QWidget>
@@ -16,6 +17,8 @@ struct ExploreInput {
     double beta = 0.0;
     double Pr = 1.0;
     cuneola::analysis::Branch branch = cuneola::analysis::Branch::Attached;
+    // Transpiration f_w and the heating of the wall; the defaults are the classic wall.
+    cuneola::analysis::WallConditions wall;
 };
 
 // Every change, typed, dragged or chosen, is announced once by changed(); a slider and
@@ -39,6 +42,9 @@ public:
     // β and the branch of a point chosen on a curve. Announces one change.
     void choose(double beta, cuneola::analysis::Branch branch);
 
+    static constexpr int kSuctionDecimals = 4;
+    static constexpr int kExponentDecimals = 3;
+
 signals:
     // `note` tells of a change the window made on its own, such as a branch that had to go.
     void changed(const ExploreInput& input, const QString& note);
@@ -49,6 +55,9 @@ signals:
 private:
     void betaEdited(double beta);
     void prEdited(double Pr);
+    void suctionEdited(double suction);
+    void thermalWallChosen();
+    QWidget* wallRow();
     // Enables the reversed-flow item for this β; returns a note when it had to switch back.
     QString updateBranchChoice(double beta);
     void announce(const QString& note = QString());
@@ -59,6 +68,10 @@ private:
     QDoubleSpinBox* m_Pr;
     QSlider* m_PrSlider;
     QComboBox* m_branch;
+    QDoubleSpinBox* m_suction;
+    QSlider* m_suctionSlider;
+    QComboBox* m_thermalWall;
+    QDoubleSpinBox* m_wallExponent;
     QPushButton* m_take;
     bool m_fromSlider = false;
 };

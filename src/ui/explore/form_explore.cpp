@@ -6,6 +6,7 @@
 #include "ui/common/accessibility.h"
 #include "ui/common/app_identity.h"
 #include "ui/common/ui_fonts.h"
+#include "ui/explore/approximations_tab.h"
 #include "ui/explore/heat_transfer_tab.h"
 #include "ui/explore/separation_tab.h"
 #include "ui/explore/shooting_tab.h"
@@ -49,15 +50,17 @@ Form_Explore::Form_Explore(MainBoxReader readMainBox)
     m_shooting = new ShootingTab;
     m_separation = new SeparationTab;
     m_heat = new HeatTransferTab;
+    m_approximations = new ApproximationsTab;
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("Tabs_Explore"));
     m_tabs->setAccessibleName(tr("Explore views"));
     m_tabs->tabBar()->setAccessibleName(tr("Choice of view"));
-    // Alt+S, O, R, H; Alt+P and Alt+B belong to Pr and the branch.
+    // Alt+S, O, R, H, A; Alt+P, B, F, W and N belong to Pr, the branch and the wall.
     m_tabs->addTab(m_solution, tr("&Solution"));
     m_tabs->addTab(m_shooting, tr("Sh&ooting"));
     m_tabs->addTab(m_separation, tr("Sepa&ration"));
     m_tabs->addTab(m_heat, tr("&Heat transfer"));
+    m_tabs->addTab(m_approximations, tr("&Approximations"));
     m_announcer = new cuneola::ui::Announcer(tr("Explore announcements"), this);
     connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
         // A tab chosen on the focused tab bar is read by the screen reader itself; one chosen
@@ -76,7 +79,9 @@ Form_Explore::Form_Explore(MainBoxReader readMainBox)
     m_familyDelay.setSingleShot(true);
     m_familyDelay.setInterval(kFamilyDelayMs);
     connect(&m_familyDelay, &QTimer::timeout, this, [this] {
-        if (m_familyKey) m_heat->computeFamily(m_familyKey->first, m_familyKey->second);
+        if (!m_familyKey) return;
+        m_heat->computeFamily(m_familyKey->beta, m_familyKey->branch, m_familyKey->wall);
+        m_separation->computeFamily(m_familyKey->wall.suction);
     });
     connect(m_inputs, &ExploreInputs::changed, this, &Form_Explore::solve);
     connect(m_inputs, &ExploreInputs::takeRequested, this, &Form_Explore::takeFromMain);
@@ -93,7 +98,8 @@ QString Form_Explore::message() const { return m_message->text(); }
 
 bool Form_Explore::isBusy() const
 {
-    return m_shooting->isBusy() || m_separation->isBusy() || m_heat->isBusy() || m_familyDelay.isActive();
+    return m_shooting->isBusy() || m_separation->isBusy() || m_heat->isBusy() || m_approximations->isBusy() ||
+           m_familyDelay.isActive();
 }
 
 void Form_Explore::takeFromMain()
@@ -119,24 +125,28 @@ void Form_Explore::solve(const ExploreInput& input, const QString& note)
 {
     QStringList messages;
     if (!note.isEmpty()) messages << note;
-    const Outcome<SimilaritySolution> solution = solveSimilarity(input.beta, input.branch, input.Pr);
+    const Outcome<SimilaritySolution> solution = solveSimilarity(input.beta, input.branch, input.Pr, input.wall);
+    m_shooting->setWallNote(!input.wall.isDefault());
     if (!solution) {
         const QString reason = QString::fromStdString(solution.failure().message);
         messages << reason;
         m_solution->showNoSolution(reason);
+        m_approximations->showNoSolution(reason);
         m_separation->setCurrent(std::nullopt);
         m_heat->setCurrent(input.Pr, std::nullopt);
         m_familyDelay.stop();
         m_heat->showNoFamily(reason);
         m_familyKey.reset();
+        m_separation->computeFamily(input.wall.suction);
     } else {
         const SimilaritySolution& s = *solution;
         if (!s.wallGradient) messages << QString::fromStdString(s.wallGradient.failure().message);
         m_solution->showSolution(s);
+        m_approximations->showSolution(s);
         m_separation->setCurrent(
             SeparationTab::Current{s.momentum.beta, s.momentum.wallShear, s.momentum.shapeFactor()});
         m_heat->setCurrent(input.Pr, s.wallGradient ? std::optional<double>(*s.wallGradient) : std::nullopt);
-        const std::pair key{input.beta, input.branch};
+        const FamilyKey key{input.beta, input.branch, input.wall};
         if (m_familyKey != key) {
             m_familyKey = key;
             m_heat->awaitFamily();

@@ -16,6 +16,7 @@
 namespace cuneola::ui {
 class Announcer;
 }
+class ApproximationsTab;
 class HeatTransferTab;
 class QLabel;
 class QTabWidget;
@@ -42,6 +43,7 @@ public:
     HeatTransferTab* heatTransferTab() const { return m_heat; }
     // Says what changed where nothing visible does: the tab chosen, the branch.
     cuneola::ui::Announcer* announcer() const { return m_announcer; }
+    ApproximationsTab* approximationsTab() const { return m_approximations; }
     // The message line: failures and notes in plain words, empty when all is well.
     QString message() const;
     // Whether a family or the shooting map is still being computed.
@@ -69,8 +71,19 @@ private:
     SeparationTab* m_separation;
     HeatTransferTab* m_heat;
     cuneola::ui::Announcer* m_announcer;
-    // The β and branch of the Pr family shown, being computed or about to be.
-    std::optional<std::pair<double, cuneola::analysis::Branch>> m_familyKey;
+    ApproximationsTab* m_approximations;
+    // The β, branch and wall of the Pr family shown, being computed or about to be.
+    struct FamilyKey {
+        double beta;
+        cuneola::analysis::Branch branch;
+        cuneola::analysis::WallConditions wall;
+        bool operator==(const FamilyKey& o) const
+        {
+            return beta == o.beta && branch == o.branch && wall.suction == o.wall.suction &&
+                   wall.thermal.kind == o.wall.thermal.kind && wall.thermal.exponent == o.wall.thermal.exponent;
+        }
+    };
+    std::optional<FamilyKey> m_familyKey;
     // Starts the Pr family once β has stood still for a moment, so that a dragged
     // slider does not start and cancel one family per step.
     QTimer m_familyDelay;

@@ -3,6 +3,7 @@
 #include "ui/explore/heat_transfer_tab.h"
 
 #include "analysis/energy_solution.h"
+#include "analysis/wall_families.h"
 #include "ui/charts/chart_axes.h"
 #include "ui/charts/chart_parts.h"
 #include "ui/charts/chart_view.h"
@@ -90,12 +91,15 @@ void HeatTransferTab::awaitFamily()
         tr("Computing g'(0) for Pr from %1 to %2 …").arg(significantText(kMinPr, 3), significantText(kMaxPr, 4)));
 }
 
-void HeatTransferTab::computeFamily(double beta, Branch branch)
+void HeatTransferTab::computeFamily(double beta, Branch branch) { computeFamily(beta, branch, {}); }
+
+void HeatTransferTab::computeFamily(double beta, Branch branch, const WallConditions& wall)
 {
     awaitFamily();
+    m_wall = wall;
     m_job->start(
-        [beta, branch](const BackgroundJob::Control& control) {
-            return prandtlFamily(beta, branch, kFamilyPoints, control);
+        [beta, branch, wall](const BackgroundJob::Control& control) {
+            return prandtlFamily(beta, branch, wall, kFamilyPoints, control);
         },
         [this](const Outcome<PrandtlFamily>& family) { showFamily(family); });
 }
@@ -138,8 +142,9 @@ void HeatTransferTab::showFamily(const Outcome<PrandtlFamily>& family)
     QList<QPointF> small, large;
     for (int i = 0; i < kAsymptotePoints; ++i) {
         const double Pr = PrAt(i, kAsymptotePoints);
-        small.append(QPointF(Pr, smallPrandtlAsymptote(Pr)));
-        if (const Outcome<double> g = largePrandtlAsymptote(Pr, m_family->momentum.wallShear))
+        const double beta = m_family->momentum.beta;
+        if (const Outcome<double> g = smallPrandtlAsymptote(Pr, beta, m_wall.thermal)) small.append(QPointF(Pr, *g));
+        if (const Outcome<double> g = largePrandtlAsymptote(Pr, beta, m_family->momentum.wallShear, m_wall.thermal))
             large.append(QPointF(Pr, *g));
     }
     m_smallPr->replace(small);
@@ -160,8 +165,12 @@ void HeatTransferTab::showFamily(const Outcome<PrandtlFamily>& family)
     }
     QStringList notes;
     if (missing > 0) notes << tr("%n Prandtl number(s) without a g'(0) are left out of the line.", nullptr, missing);
-    if (large.isEmpty())
+    if (small.isEmpty())
+        notes << tr("This wall has no small-Pr asymptote: its heat flux there is zero or flows into the wall.");
+    if (large.isEmpty() && !small.isEmpty())
         notes << tr("The large-Pr asymptote needs f''(0) > 0; on the reversed-flow branch it does not exist.");
+    else if (large.isEmpty())
+        notes << tr("Nor has it a large-Pr asymptote.");
     m_note->setText(notes.join(QLatin1Char(' ')));
     applyRanges();
     describe();

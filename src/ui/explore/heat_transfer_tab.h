@@ -3,6 +3,7 @@
 #pragma once
 
 #include "analysis/families.h"
+#include "analysis/similarity_solution.h"
 
 #include <QWidget>
 
@@ -26,6 +27,8 @@ public:
     void awaitFamily();
     // Computes the Pr family for this β and branch, cancelling one still running.
     void computeFamily(double beta, cuneola::analysis::Branch branch);
+    // The same over a porous or non-isothermal wall: its g'(0), asymptotes and fit.
+    void computeFamily(double beta, cuneola::analysis::Branch branch, const cuneola::analysis::WallConditions& wall);
     // No family: there is no momentum solution, for the reason given.
     void showNoFamily(const QString& reason);
     // The current Pr and its g'(0), if it has one.
@@ -57,4 +60,5 @@ private:
     std::optional<cuneola::analysis::PrandtlFamily> m_family;
     double m_currentPr = 1.0;
     std::optional<double> m_currentGradient;
+    cuneola::analysis::WallConditions m_wall;
 };

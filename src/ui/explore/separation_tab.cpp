@@ -2,6 +2,7 @@
 // The Separation tab: f''(0) and H along β over both branches through the fold at β_s.
 #include "ui/explore/separation_tab.h"
 
+#include "analysis/wall_families.h"
 #include "ui/charts/chart_axes.h"
 #include "ui/charts/chart_parts.h"
 #include "ui/charts/chart_view.h"
@@ -132,12 +133,24 @@ SeparationTab::Plot SeparationTab::makePlot(const char* name, const QString& spo
     return p;
 }
 
-void SeparationTab::computeFamily()
+void SeparationTab::computeFamily() { computeFamily(0.0); }
+
+void SeparationTab::computeFamily(double suction)
 {
-    if (m_started) return;
+    if (m_started && suction == m_suction) return;
+    if (m_started) {
+        // The curves of another f_w must not stay while this one is computed.
+        m_family.reset();
+        for (Plot* p : {&m_shear, &m_shape}) {
+            p->attached->clear();
+            p->reversed->clear();
+            p->fold->clear();
+        }
+    }
     m_started = true;
+    m_suction = suction;
     cuneola::ui::setLabelText(m_note, tr("Computing f''(0) and H along β …"));
-    m_job->start([](const BackgroundJob::Control& control) { return betaFamily(control); },
+    m_job->start([suction](const BackgroundJob::Control& control) { return betaFamily(suction, control); },
                  [this](const Outcome<BetaFamily>& family) { showFamily(family); });
 }
 
@@ -187,6 +200,14 @@ void SeparationTab::applyRanges()
     double from = zoom ? kZoomFrom : ExploreInputs::kMinBeta;
     double to = zoom ? kZoomTo : 2.5;
     if (!zoom && m_current) to = std::max(to, m_current->beta + 0.1);
+    if (m_family && m_suction != 0.0) {
+        // Suction moves the fold: the zoom follows it, and the whole view reaches down to it.
+        if (zoom) {
+            from = std::floor((m_family->fold.beta - 0.006) * 1000.0) / 1000.0;
+        } else {
+            from = std::min(from, std::floor((m_family->fold.beta - 0.05) * 10.0) / 10.0);
+        }
+    }
     for (Plot* p : {&m_shear, &m_shape}) {
         const bool shapeFactor = p == &m_shape;
         double low = std::numeric_limits<double>::infinity(), high = -low;

@@ -27,6 +27,8 @@ public:
 
     // Starts the β family once; later calls do nothing.
     void computeFamily();
+    // The family over a wall with this f_w; computed again only when f_w changes.
+    void computeFamily(double suction);
     bool isBusy() const;
     bool hasFamily() const { return m_family.has_value(); }
 
@@ -79,6 +81,7 @@ private:
     QProgressBar* m_progress;
     BackgroundJob* m_job;
     bool m_started = false;
+    double m_suction = 0.0;
     int m_shearIndent = 0, m_shapeIndent = 0; // added to a plot's left margin
     std::optional<cuneola::analysis::BetaFamily> m_family;
     std::optional<Current> m_current;

@@ -51,6 +51,8 @@ QString signedText(double v, int digits)
 
 } // namespace
 
+void ShootingTab::setWallNote(bool nonClassicWall) { m_wallNote->setVisible(nonClassicWall); }
+
 ShootingTab::ShootingTab(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Tab_Shooting"));
@@ -77,7 +79,14 @@ ShootingTab::ShootingTab(QWidget* parent) : QWidget(parent)
         result->setFocusPolicy(Qt::StrongFocus);
     }
 
+    m_wallNote = noteLabel(this, "Lbl_ShootingWall", tr("What the classic search leaves out"));
+    m_wallNote->setText(tr("The main window's search knows neither suction nor a heated wall: this tab describes "
+                           "its classic problem (f_w = 0, isothermal wall) and compares it with that problem's "
+                           "exact solution, not with the one Explore shows now."));
+    m_wallNote->hide();
+
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_wallNote);
     layout->addWidget(m_setting);
     layout->addWidget(m_view, 1);
     layout->addWidget(m_progress);

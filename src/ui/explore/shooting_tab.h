@@ -4,6 +4,7 @@
 
 #include "solver/search_record.h"
 
+#include <QLabel>
 #include <QWidget>
 
 #include <optional>
@@ -32,6 +33,9 @@ public:
     // Stops a computation while the window is hidden; it starts again with showPending.
     void suspend();
     bool isBusy() const;
+    // Says that the classic search ignores f_w and the wall heating, when Explore's differ.
+    void setWallNote(bool nonClassicWall);
+    bool showsWallNote() const { return !m_wallNote->isHidden(); }
 
     ChartView* chartView() const { return m_view; }
     BackgroundJob* job() const { return m_job; }
@@ -48,6 +52,7 @@ private:
     void setNote(const QString& text);
     QString readout(const QPointF& value) const;
 
+    QLabel* m_wallNote;
     QLabel* m_setting;
     QChart* m_chart;
     ChartView* m_view;
