@@ -91,9 +91,8 @@ TailCondition tailCondition(double k, double t)
 }
 
 // log |T(t)| with the common factors, for ratios of the tail at two places.
-double logTail(double k, double t)
+double logTail(double k, double t, const TailPair& p)
 {
-    const TailPair p = tailPair(k, t);
     return -t * t / 2.0 - (k + 1.0) * std::log(p.c) + std::log(std::fabs(p.jk));
 }
 
@@ -184,7 +183,7 @@ ThermalProfile sampleThermalProfile(const MomentumSolution& m, double Pr, const 
     ThermalState y{m.suction, 0.0, m.wallShear, 1.0, 0.0, 0.0, 1.0};
     const ThermalSystem system{m.beta, Pr, k};
     double eta = 0.0, dt = 0.01;
-    double tailG = 0.0, tailT0 = 0.0;
+    double tailG = 0.0, tailT0 = 0.0, tailSign0 = 1.0;
     bool atEnd = false;
     for (int i = 0; i < count; ++i) {
         const double target = etaEnd * i / (count - 1);
@@ -199,14 +198,18 @@ ThermalProfile sampleThermalProfile(const MomentumSolution& m, double Pr, const 
                 if (s->etaEnd > eta) marchAdaptive(system, y, eta, s->etaEnd, dt);
                 eta = s->etaEnd;
                 tailG = y[3] + s->c * y[5];
-                tailT0 = logTail(k, std::sqrt(Pr) * y[0]);
+                const double t0 = std::sqrt(Pr) * y[0];
+                const TailPair p0 = tailPair(k, t0);
+                tailT0 = logTail(k, t0, p0);
+                tailSign0 = p0.jk < 0.0 ? -1.0 : 1.0;
                 atEnd = true;
             }
             // Beyond eta_inf, f = f(eta_inf) + (eta - eta_inf) and G follows the tail T(sqrt(Pr) f).
             const double t = std::sqrt(Pr) * (m.outerF + target - m.etaInf);
-            const TailCondition tail = tailCondition(k, t);
-            G = tailG * std::exp(logTail(k, t) - tailT0) * (tail.value < 0.0 ? -1.0 : 1.0);
-            Gp = G * std::sqrt(Pr) * tail.slope / tail.value;
+            const TailPair tail = tailPair(k, t);
+            G = tailG * std::exp(logTail(k, t, tail) - tailT0) * (tail.jk < 0.0 ? -1.0 : 1.0) * tailSign0;
+            // T'/T = -t - (k + 1) Jhat_{k+1} / (c Jhat_k).
+            Gp = G * std::sqrt(Pr) * (-t - (k + 1.0) * tail.jk1 / (tail.c * tail.jk));
         }
         p.eta.push_back(target);
         p.g.push_back(1.0 - G);

@@ -174,6 +174,10 @@ ExploreInputs::ExploreInputs(QWidget* parent) : QWidget(parent)
     cuneola::ui::speakSliderAs(m_PrSlider, {[](int position) { return boxValue(PrAt(position), kPrDecimals); },
                                             positionOfPr, std::pow(10.0, -kPrDecimals),
                                             [](double Pr) { return significantText(Pr, kPrDecimals + 3); }});
+    cuneola::ui::speakSliderAs(m_suctionSlider,
+                               {[](int position) { return boxValue(suctionAt(position), kSuctionDecimals); },
+                                positionOfSuction, 0.01,
+                                [](double fw) { return significantText(fw, kSuctionDecimals + 2); }});
 
     connect(m_beta, &QDoubleSpinBox::valueChanged, this, &ExploreInputs::betaEdited);
     connect(m_Pr, &QDoubleSpinBox::valueChanged, this, &ExploreInputs::prEdited);
