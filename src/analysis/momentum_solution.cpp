@@ -25,6 +25,9 @@ constexpr double kNewtonStepTolerance = 0.1 * kShootingTolerance;
 // A miss f'(eta_inf) - 1 this small is at the level of the march's own error: no
 // further Newton step can improve on it.
 constexpr double kMissFloor = 2e-13;
+// The miss such a march really reaches (against a long-double march at 1e-18): what
+// the error estimate of f''(0) assumes, where kMissFloor is a safe stopping point.
+constexpr double kMissError = 1e-14;
 // f''(eta_inf) must be this small for eta_inf to count as far.
 constexpr double kFarShearTolerance = 1e-8;
 // Within this distance of beta_s the solution is the fold's own.
@@ -42,13 +45,14 @@ struct Shot {
     // How far the unknown can move for a miss at the march's own error level: near
     // the fold, where two roots merge, this is far above the shooting tolerance.
     double uncertainty = 0.0;
+    double farFSlope = 0.0; // d f(eta_inf) / d unknown
     MarchEnd end = MarchEnd::Reached;
 };
 
 // Marches the system with its sensitivity to the far field and returns the miss
 // f'(etaInf) - 1 with its derivative by the unknown.
 MarchEnd marchMiss(ShootingParameter parameter, double beta, double wallShear, double etaInf, double& miss,
-                   double& slope, double& farShear)
+                   double& slope, double& farShear, double& farFSlope)
 {
     SensitivityState y{0.0, 0.0, wallShear, 0.0, 0.0, parameter == ShootingParameter::WallShear ? 1.0 : 0.0};
     double dt = 0.01;
@@ -56,6 +60,7 @@ MarchEnd marchMiss(ShootingParameter parameter, double beta, double wallShear, d
     miss = y[1] - 1.0;
     slope = y[4];
     farShear = y[2];
+    farFSlope = y[3];
     return end;
 }
 
@@ -69,10 +74,10 @@ Shot newtonShoot(ShootingParameter parameter, double fixed, double guess, double
     int backtracks = 0;
     Shot shot;
     for (int iteration = 0; iteration < kMaxNewtonIterations;) {
-        double miss = 0.0, slope = 0.0, farShear = 0.0;
+        double miss = 0.0, slope = 0.0, farShear = 0.0, farFSlope = 0.0;
         const double beta = parameter == ShootingParameter::WallShear ? fixed : x;
         const double wallShear = parameter == ShootingParameter::WallShear ? x : fixed;
-        const MarchEnd end = marchMiss(parameter, beta, wallShear, etaInf, miss, slope, farShear);
+        const MarchEnd end = marchMiss(parameter, beta, wallShear, etaInf, miss, slope, farShear, farFSlope);
         if (end != MarchEnd::Reached) {
             shot.end = end;
             if (iteration == 0 || ++backtracks > kMaxBacktracks) return shot;
@@ -91,6 +96,7 @@ Shot newtonShoot(ShootingParameter parameter, double fixed, double guess, double
             shot.value = x;
             shot.farShear = farShear;
             shot.uncertainty = kMissFloor / std::fabs(slope);
+            shot.farFSlope = farFSlope;
             shot.end = MarchEnd::Reached;
             return shot;
         }
@@ -102,6 +108,8 @@ struct Settled {
     double value;
     double etaInf;
     double farShear;
+    double error;     // of value: the shooting tolerance, or more near the fold
+    double farFSlope; // d f(eta_inf) / d value
 };
 
 // Grows the far field from eta0 until the unknown no longer changes at the shooting
@@ -123,7 +131,10 @@ Outcome<Settled> settleFarField(ShootingParameter parameter, double fixed, doubl
         const double settledWithin = std::max(kShootingTolerance * scaleOf(shot.value), 4.0 * shot.uncertainty);
         if (std::isfinite(previous) && std::fabs(shot.value - previous) <= settledWithin &&
             std::fabs(shot.farShear) <= kFarShearTolerance)
-            return Settled{shot.value, etaInf, shot.farShear};
+            return Settled{
+                shot.value, etaInf, shot.farShear,
+                std::max(kNewtonStepTolerance * scaleOf(shot.value), shot.uncertainty * kMissError / kMissFloor),
+                shot.farFSlope};
         previous = shot.value;
         guess = shot.value;
     }
@@ -198,6 +209,8 @@ Outcome<MomentumSolution> profileOf(double beta, double wallShear, double etaInf
     // On the reversed-flow branch theta is a small difference of large parts of a long
     // layer, and its quadrature loses digits as beta -> 0-; the identity keeps them.
     s.momentumThickness = s.branch == Branch::ReversedFlow ? (wallShear - beta * s.displacement) / (1.0 + beta) : y[4];
+    s.wallShearError = kShootingTolerance * scaleOf(wallShear);
+    s.displacementError = kShootingTolerance * s.displacement;
     s.minF = scan.minF;
     if (s.branch == Branch::Attached && scan.crossed99)
         s.eta99 = refineEta99(system, scan.before99, scan.eta0, scan.eta1, fp99);
@@ -279,6 +292,12 @@ Outcome<MomentumSolution> solveMomentum(double beta, Branch branch)
         settleFarField(ShootingParameter::WallShear, beta, start.wallShear, start.etaInf, what);
     if (!settled) return settled.failure();
     Outcome<MomentumSolution> solution = profileOf(beta, settled->value, settled->etaInf, settled->farShear);
+    if (solution) {
+        // delta* = eta_inf - f(eta_inf) moves with f''(0) as f(eta_inf) does.
+        solution.value().wallShearError = settled->error;
+        solution.value().displacementError =
+            std::fabs(settled->farFSlope) * settled->error + kShootingTolerance * solution->displacement;
+    }
     if (solution && solution->branch != branch)
         return fail(FailureKind::NotConverged, "Shooting for the " + std::string(branchName(branch)) +
                                                    " branch at β = " + shortNumber(beta) +

@@ -32,6 +32,11 @@ struct MomentumSolution {
     // The first eta with f' = 0.99; the reversed-flow branch has none worth the name.
     Outcome<double> eta99 = Failure{FailureKind::NotDefined, "η99 is given for the attached branch only."};
 
+    // Estimated absolute errors: of f''(0) from the shooting (large near the fold, where
+    // the two roots merge), of delta* from that carried through the profile.
+    double wallShearError = 0.0;
+    double displacementError = 0.0;
+
     double shapeFactor() const { return displacement / momentumThickness; } // H = delta* / theta
 };
 

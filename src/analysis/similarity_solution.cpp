@@ -9,6 +9,7 @@
 #include "analysis/published_values.h"
 #include "analysis/transpiration.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace cuneola::analysis {
@@ -24,7 +25,58 @@ Outcome<double> xBased(const SimilaritySolution& s, const Outcome<double>& value
     return *value * std::pow(std::sqrt(2.0 - s.momentum.beta), factorPower);
 }
 
+// What the march tolerance leaves in any integral quantity, relative.
+constexpr double kRelativeFloor = 1e-12;
+
+// The error of the momentum thickness through the momentum integral
+// theta = (f''(0) - beta delta*) / (1 + beta), which ties it to f''(0) and delta*.
+double thetaError(const MomentumSolution& m)
+{
+    return (m.wallShearError + std::fabs(m.beta) * m.displacementError) / (1.0 + m.beta) +
+           kRelativeFloor * m.momentumThickness;
+}
+
+double relativeError(const SimilaritySolution& s, Quantity q)
+{
+    const MomentumSolution& m = s.momentum;
+    const auto rel = [](double error, double value) { return value != 0.0 ? error / std::fabs(value) : 0.0; };
+    switch (q) {
+    case Quantity::WallShear:
+    case Quantity::SkinFriction: return rel(m.wallShearError, m.wallShear);
+    case Quantity::WallGradient:
+    case Quantity::Nusselt: return s.wallGradient ? rel(s.wallGradientError, *s.wallGradient) : 0.0;
+    case Quantity::Displacement:
+    case Quantity::DisplacementX: return rel(m.displacementError, m.displacement);
+    case Quantity::MomentumThickness:
+    case Quantity::MomentumX: return rel(thetaError(m), m.momentumThickness);
+    case Quantity::ShapeFactor:
+        return rel(m.displacementError, m.displacement) + rel(thetaError(m), m.momentumThickness);
+    // eta99 scales with the layer's thickness and moves as delta* does.
+    case Quantity::Eta99:
+    case Quantity::Thickness99X: return rel(m.displacementError, m.displacement) + kRelativeFloor;
+    case Quantity::EtaInf: return 0.0;
+    }
+    return 0.0;
+}
+
 } // namespace
+
+Outcome<Estimate> quantityEstimate(const SimilaritySolution& s, Quantity q)
+{
+    const Outcome<double> value = quantityValue(s, q);
+    if (!value) return value.failure();
+    return Estimate{*value, relativeError(s, q) * std::fabs(*value)};
+}
+
+int heldDigits(double value, double error, int most)
+{
+    if (value == 0.0 || !(error > 0.0)) return most;
+    if (!std::isfinite(value) || !std::isfinite(error)) return 1;
+    // The d-th significant digit's unit is 10^(floor(log10 |value|) - d + 1).
+    const int leading = static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    const int d = static_cast<int>(std::floor(leading + 1.0 - std::log10(2.0 * error)));
+    return std::clamp(d, 1, most);
+}
 
 Outcome<SimilaritySolution> solveSimilarity(double beta, Branch branch, double Pr)
 {
@@ -34,6 +86,16 @@ Outcome<SimilaritySolution> solveSimilarity(double beta, Branch branch, double P
     s.momentum = *momentum;
     s.Pr = Pr;
     s.wallGradient = wallTemperatureGradient(s.momentum, Pr);
+    if (s.wallGradient) {
+        // g'(0) moves with f''(0): a nearby f''(0) gives the slope, the uncertainty of
+        // f''(0) the error.
+        MomentumSolution shifted = s.momentum;
+        const double delta = 1e-8 * std::max(1.0, std::fabs(shifted.wallShear));
+        shifted.wallShear += delta;
+        const Outcome<double> moved = wallTemperatureGradient(shifted, Pr);
+        const double slope = moved ? std::fabs(*moved - *s.wallGradient) / delta : 0.0;
+        s.wallGradientError = slope * s.momentum.wallShearError + kRelativeFloor * std::fabs(*s.wallGradient);
+    }
     return s;
 }
 

@@ -16,6 +16,7 @@ struct SimilaritySolution {
     MomentumSolution momentum;
     double Pr = 0.0;
     Outcome<double> wallGradient = Failure{}; // g'(0)
+    double wallGradientError = 0.0;           // its estimated absolute error
     ThermalWall thermal;                      // the wall the energy equation was solved for
 };
 
@@ -61,6 +62,20 @@ std::string_view quantityName(Quantity q);
 // Its value, or why it does not exist for this solution (eta99 on the reversed-flow
 // branch, the x-based forms at beta >= 2 where m = beta / (2 - beta) is not finite).
 Outcome<double> quantityValue(const SimilaritySolution& solution, Quantity q);
+
+// A value with its estimated absolute error.
+struct Estimate {
+    double value = 0.0;
+    double error = 0.0;
+};
+
+// The value with the error the shooting's uncertainty in f''(0) and the march
+// tolerance leave in it.
+Outcome<Estimate> quantityEstimate(const SimilaritySolution& solution, Quantity q);
+
+// How many significant digits of `value` an error `error` leaves standing: the error
+// is at most half a unit of the last one. At least 1, at most `most`.
+int heldDigits(double value, double error, int most);
 
 // A published value for the same input, or NotDefined where none was published.
 struct PublishedValue {

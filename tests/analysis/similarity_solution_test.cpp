@@ -67,7 +67,9 @@ TEST(Quantities, XBasedFormsFollowFromTheSimilarityOnes)
 }
 
 // Reference values from a separate long-double shooting code (tolerance 1e-18, eta_inf
-// 16 to 50): the hard ends, where the reversed layer is long or the thermal layer thin.
+// 8 to 50): the hard ends, where the reversed layer is long, the thermal layer thin, the
+// two branches close or f'(eta_inf) very sensitive to f''(0). Each value holds to
+// `relative`, and its own error estimate covers the difference.
 struct ReferenceCase {
     const char* name;
     double beta;
@@ -75,31 +77,55 @@ struct ReferenceCase {
     double Pr;
     Quantity quantity;
     double reference;
+    double relative;
 };
 
 class AgainstReference : public ::testing::TestWithParam<ReferenceCase> {};
 
-TEST_P(AgainstReference, HoldsToOnePartInTenToTheNine)
+TEST_P(AgainstReference, HoldsAndItsErrorEstimateCoversTheDifference)
 {
     const ReferenceCase c = GetParam();
     const Outcome<SimilaritySolution> s = solveSimilarity(c.beta, c.branch, c.Pr);
     ASSERT_TRUE(s) << s.failure().message;
-    const Outcome<double> v = quantityValue(*s, c.quantity);
+    const Outcome<Estimate> v = quantityEstimate(*s, c.quantity);
     ASSERT_TRUE(v) << v.failure().message;
-    EXPECT_NEAR(*v / c.reference, 1.0, 1e-9) << quantityName(c.quantity);
+    EXPECT_NEAR(v->value / c.reference, 1.0, c.relative) << quantityName(c.quantity);
+    EXPECT_LE(std::fabs(v->value - c.reference), v->error) << quantityName(c.quantity);
+    EXPECT_EQ(*quantityValue(*s, c.quantity), v->value);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     HardEnds, AgainstReference,
     ::testing::Values(ReferenceCase{"ThetaOfTheLongReversedLayer", -0.0003, Branch::ReversedFlow, 1.0,
-                                    Quantity::MomentumThickness, 0.007341125162345},
+                                    Quantity::MomentumThickness, 0.007341125162345, 1e-10},
                       ReferenceCase{"ShapeFactorOfTheLongReversedLayer", -0.0003, Branch::ReversedFlow, 1.0,
-                                    Quantity::ShapeFactor, 4929.797796717},
+                                    Quantity::ShapeFactor, 4929.797796717, 1e-10},
                       ReferenceCase{"WallGradientUnderReversedFlowAtPr1000", -0.1, Branch::ReversedFlow, 1000.0,
-                                    Quantity::WallGradient, 1.196373169829e-188},
+                                    Quantity::WallGradient, 1.196373169829e-188, 1e-9},
                       ReferenceCase{"WallGradientOfTheFlatPlateAtPr1000", 0.0, Branch::Attached, 1000.0,
-                                    Quantity::WallGradient, 4.79006196213862}),
+                                    Quantity::WallGradient, 4.79006196213862, 1e-11},
+                      ReferenceCase{"WallShearNextToTheFold", -0.198837, Branch::Attached, 1.0, Quantity::WallShear,
+                                    0.000724675233715, 1e-8},
+                      ReferenceCase{"ThetaAtLargeBeta", 4.0, Branch::Attached, 1.0, Quantity::MomentumThickness,
+                                    0.174311760040, 2e-9}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(HeldDigits, ErrorAtMostHalfAUnitOfTheLastDigit)
+{
+    struct Case {
+        double value, error;
+        int most, digits;
+    } const cases[] = {
+        {0.4696, 1e-12, 10, 10},                      // capped
+        {0.4696, 1e-12, 15, 11},                      // a unit of 1e-11, half of it above 1e-12
+        {7.2467e-4, 5e-12, 15, 8},                    // next to the fold
+        {4929.8, 1.7e-5, 15, 8},   {1.0, 0.7, 10, 1}, // never fewer than one
+        {0.0, 1e-3, 10, 10},                          // zero prints as 0
+        {2.0, 0.0, 10, 10},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(heldDigits(c.value, c.error, c.most), c.digits) << c.value << " ± " << c.error;
+}
 
 TEST(Profiles, EnergyProfileIsTheVelocityProfileAtPrandtlOne)
 {

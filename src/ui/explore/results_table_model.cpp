@@ -13,8 +13,11 @@ using cuneola::ui::significantText;
 
 namespace {
 
-// Ten digits show where the published tables end; the difference needs only its size.
+// At most ten digits show, where the published tables end, and fifteen are copied,
+// each only as far as the value's error estimate holds them; the difference needs
+// only its size.
 constexpr int kShownDigits = 10;
+constexpr int kCopiedDigits = 15;
 constexpr int kDifferenceDigits = 3;
 
 // How a screen reader says each quantity; the cell shows its symbol.
@@ -37,6 +40,12 @@ QString spokenName(Quantity q)
     return {};
 }
 
+// All fifteen digits by the boxes' rule, fewer as significant digits.
+QString heldText(double value, int digits)
+{
+    return digits >= kCopiedDigits ? cuneola::ui::copyText(value) : significantText(value, digits);
+}
+
 } // namespace
 
 ResultsTableModel::ResultsTableModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -44,9 +53,12 @@ ResultsTableModel::ResultsTableModel(QObject* parent) : QAbstractTableModel(pare
 void ResultsTableModel::setSolution(const cuneola::analysis::SimilaritySolution& solution)
 {
     for (std::size_t i = 0; i < kQuantities.size(); ++i) {
-        const cuneola::analysis::Outcome<double> value = cuneola::analysis::quantityValue(solution, kQuantities[i]);
+        const cuneola::analysis::Outcome<cuneola::analysis::Estimate> value =
+            cuneola::analysis::quantityEstimate(solution, kQuantities[i]);
         Row& row = m_rows[i];
-        row.value = value ? std::optional<double>(*value) : std::nullopt;
+        row.value = value ? std::optional<double>(value->value) : std::nullopt;
+        row.shownDigits = value ? cuneola::analysis::heldDigits(value->value, value->error, kShownDigits) : 0;
+        row.copiedDigits = value ? cuneola::analysis::heldDigits(value->value, value->error, kCopiedDigits) : 0;
         row.note = value ? QString() : QString::fromStdString(value.failure().message);
         const auto published = cuneola::analysis::publishedValue(solution, kQuantities[i]);
         row.published = published ? std::optional(*published) : std::nullopt;
@@ -56,7 +68,7 @@ void ResultsTableModel::setSolution(const cuneola::analysis::SimilaritySolution&
 
 void ResultsTableModel::setMissing(const QString& reason)
 {
-    for (Row& row : m_rows) row = Row{std::nullopt, reason, std::nullopt};
+    for (Row& row : m_rows) row = Row{std::nullopt, 0, 0, reason, std::nullopt};
     changeAll();
 }
 
@@ -84,7 +96,7 @@ QVariant ResultsTableModel::data(const QModelIndex& index, int role) const
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) {
         switch (index.column()) {
         case QuantityColumn: return fromView(cuneola::analysis::quantityName(quantity));
-        case ValueColumn: return row.value ? significantText(*row.value, kShownDigits) : QString();
+        case ValueColumn: return row.value ? significantText(*row.value, row.shownDigits) : QString();
         case PublishedColumn:
             return row.published ? decimalsText(row.published->value, row.published->decimals) : QString();
         case DifferenceColumn: {
@@ -135,7 +147,7 @@ QString ResultsTableModel::copyText() const
         const Row& row = m_rows[i];
         const std::optional<double> d = difference(row);
         text += fromView(cuneola::analysis::quantityName(kQuantities[i])) + QLatin1Char('\t');
-        text += (row.value ? cuneola::ui::copyText(*row.value) : QString()) + QLatin1Char('\t');
+        text += (row.value ? heldText(*row.value, row.copiedDigits) : QString()) + QLatin1Char('\t');
         text += (row.published ? cuneola::ui::copyText(row.published->value) : QString()) + QLatin1Char('\t');
         text += (d ? cuneola::ui::copyText(*d) : QString()) + QLatin1Char('\n');
     }

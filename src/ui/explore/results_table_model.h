@@ -31,14 +31,17 @@ public:
 
     // The reasons for the missing values, each once, in row order.
     QStringList notes() const;
-    // The whole table as tab-separated lines, header first, values with 15 significant
-    // digits, missing values as empty cells.
+    // The whole table as tab-separated lines, header first, computed values with as
+    // many of 15 significant digits as their error estimates hold (published values and
+    // differences with 15), missing values as empty cells.
     QString copyText() const;
 
 private:
     struct Row {
         std::optional<double> value;
-        QString note; // why there is no value
+        int shownDigits = 0;  // as many as its error estimate holds, at most ten
+        int copiedDigits = 0; // the same, at most fifteen
+        QString note;         // why there is no value
         std::optional<cuneola::analysis::PublishedValue> published;
     };
 
