@@ -178,14 +178,24 @@ Outcome<PublishedValue> publishedValue(const SimilaritySolution& s, Quantity q)
 
 Profiles sampleProfiles(const SimilaritySolution& s, double etaEnd, int count)
 {
+    if (count < 2 || !(etaEnd > 0.0)) return {};
+    std::vector<double> eta;
+    eta.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) eta.push_back(etaEnd * i / (count - 1));
+    return profilesAt(s, eta);
+}
+
+Profiles profilesAt(const SimilaritySolution& s, const std::vector<double>& etas)
+{
     Profiles p;
-    if (count < 2 || !(etaEnd > 0.0)) return p;
+    if (etas.empty() || !(etas.front() >= 0.0) || !std::is_sorted(etas.begin(), etas.end())) return p;
+    if (!std::isfinite(etas.back())) return p;
     const MomentumSolution& m = s.momentum;
     const bool energy = s.wallGradient.ok();
     const double Pr = energy ? s.Pr : 0.0;
     const double Fref = m.minF;
     const ProfileSystem system{m.beta, Pr, Fref};
-    const auto n = static_cast<std::size_t>(count);
+    const std::size_t n = etas.size();
     for (auto* v : {&p.eta, &p.f, &p.fp, &p.fpp}) v->reserve(n);
 
     // The energy integral's total, for g = J / J(inf) and g' = exp(-Pr (F - Fref)) / J(inf).
@@ -202,8 +212,7 @@ Profiles sampleProfiles(const SimilaritySolution& s, double etaEnd, int count)
 
     double eta = 0.0;
     double dt = 0.01;
-    for (int i = 0; i < count; ++i) {
-        const double target = etaEnd * i / (count - 1);
+    for (const double target : etas) {
         double f, fp, fpp, F, J;
         if (target <= m.etaInf) {
             if (target > eta) marchAdaptive(system, y, eta, target, dt);
@@ -228,8 +237,14 @@ Profiles sampleProfiles(const SimilaritySolution& s, double etaEnd, int count)
         }
     }
     if (energy && wallCoefficient(s.thermal, m.beta) != 0.0) {
-        // Any other wall: the temperature profile of its own equation.
-        ThermalProfile t = sampleThermalProfile(m, s.Pr, s.thermal, etaEnd, count);
+        // Any other wall: the temperature profile of its own equation, which is sampled
+        // evenly only; at other eta it is left out rather than given wrong.
+        const double end = etas.back();
+        bool even = n >= 2 && end > 0.0;
+        for (std::size_t i = 0; even && i < n; ++i)
+            even = std::fabs(etas[i] - end * static_cast<double>(i) / static_cast<double>(n - 1)) <= 1e-12 * end;
+        ThermalProfile t;
+        if (even) t = sampleThermalProfile(m, s.Pr, s.thermal, end, static_cast<int>(n));
         p.g = std::move(t.g);
         p.gp = std::move(t.gp);
     }

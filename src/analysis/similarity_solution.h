@@ -91,5 +91,8 @@ struct Profiles {
     std::vector<double> eta, f, fp, fpp, g, gp;
 };
 Profiles sampleProfiles(const SimilaritySolution& solution, double etaEnd, int count);
+// The same at each of `eta`, which must be finite, ascending and start at 0 or above
+// (otherwise nothing is returned): the values at exactly the eta asked for.
+Profiles profilesAt(const SimilaritySolution& solution, const std::vector<double>& eta);
 
 } // namespace cuneola::analysis
