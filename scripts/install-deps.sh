@@ -9,7 +9,7 @@ packages=(
   cmake make g++ pkg-config
   libboost-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-  qt6-charts-dev libqt6opengl6-dev
+  qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth locales
   fonts-liberation fonts-dejavu-core

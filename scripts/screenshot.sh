@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Makes docs/screenshot.png from the real window under Xvfb, after a Calculate of the
-# Falkner-Skan equation, and docs/explore.png, docs/explore-shooting.png and
-# docs/explore-approximations.png from the Explore window after it. The other pictures
-# (at start, after the energy Calculate, the About window, the other Explore tabs, a
-# porous heated wall) are left in the directory it prints, for checking by eye.
+# Falkner-Skan equation, and docs/explore.png, docs/explore-shooting.png,
+# docs/explore-approximations.png and docs/explore-wedge.png (the flat-plate homework)
+# from the Explore window after it. The other pictures (at start, after the energy
+# Calculate, the About window, the other Explore tabs, a porous heated wall) are left in
+# the directory it prints, for checking by eye.
 # Usage: scripts/screenshot.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -26,5 +27,6 @@ cp "$out/calculate-momentum.png" docs/screenshot.png
 cp "$out/explore-solution.png" docs/explore.png
 cp "$out/explore-shooting.png" docs/explore-shooting.png
 cp "$out/explore-approximations.png" docs/explore-approximations.png
-echo "docs/screenshot.png, docs/explore.png, docs/explore-shooting.png and docs/explore-approximations.png written;" \
-  "all pictures are in $out"
+cp "$out/explore-wedge.png" docs/explore-wedge.png
+echo "docs/screenshot.png, docs/explore.png, docs/explore-shooting.png, docs/explore-approximations.png" \
+  "and docs/explore-wedge.png written; all pictures are in $out"

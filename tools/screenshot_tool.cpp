@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -115,5 +116,14 @@ int main(int argc, char* argv[])
         settle(300);
         ok = grab(explore->frameGeometry(), out.filePath(QLatin1String(name))) && ok;
     }
+    // The flat-plate homework on the Wedge tab: air at 20 °C, 10 m/s, x = 0.5 m, a plain wall.
+    explore->findChild<QDoubleSpinBox*>(QStringLiteral("Spin_Suction"))->setValue(0.0);
+    explore->findChild<QComboBox*>(QStringLiteral("Combo_ThermalWall"))->setCurrentIndex(0);
+    explore->findChild<QComboBox*>(QStringLiteral("Combo_Fluid"))->setCurrentIndex(0);
+    explore->findChild<QDoubleSpinBox*>(QStringLiteral("Spin_U"))->setValue(10.0);
+    explore->findChild<QDoubleSpinBox*>(QStringLiteral("Spin_X"))->setValue(0.5);
+    tabs->setCurrentWidget(explore->findChild<QWidget*>(QStringLiteral("Tab_Wedge")));
+    settle(300);
+    ok = grab(explore->frameGeometry(), out.filePath(QStringLiteral("explore-wedge.png"))) && ok;
     return ok ? 0 : 1;
 }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Explore's response to its inputs: from a new β or Pr to the repainted window, with the Pr family behind it.
+// Explore's response to its inputs: from a new β, Pr or U to the repainted window, with the Pr family behind it.
 #include "ui/classic/form_main.h"
 #include "ui/explore/form_explore.h"
+#include "ui/explore/profile_table_model.h"
 
 #include <QApplication>
 #include <QDoubleSpinBox>
@@ -88,6 +89,34 @@ void BM_PrChangeToRepaint_HeatTransfer(benchmark::State& state)
     changeAndRepaint(state, "Spin_Pr", {0.7, 7.0, 0.01, 100.0, 1.0, 0.001, 1000.0}, 3);
 }
 BENCHMARK(BM_PrChangeToRepaint_HeatTransfer)->Unit(benchmark::kMillisecond)->Iterations(200)->UseRealTime();
+
+void BM_UChangeToRepaint_Wedge(benchmark::State& state)
+{
+    changeAndRepaint(state, "Spin_U", {10.0, 2.0, 35.0, 0.5, 100.0, 7.0}, 4);
+}
+BENCHMARK(BM_UChangeToRepaint_Wedge)->Unit(benchmark::kMillisecond)->Iterations(200)->UseRealTime();
+
+void BM_BetaChangeToRepaint_Wedge(benchmark::State& state)
+{
+    changeAndRepaint(state, "Spin_Beta", {0.0, 0.25, 0.5, 1.0, 1.9, -0.1, -0.19, 0.1}, 4);
+}
+BENCHMARK(BM_BetaChangeToRepaint_Wedge)->Unit(benchmark::kMillisecond)->Iterations(200)->UseRealTime();
+
+// A table of 10,001 rows (step 0.001 to eta = 10): filled, then copied as text.
+void BM_ProfileTableOfTenThousandRows(benchmark::State& state)
+{
+    Form_Explore& e = explore();
+    e.findChild<QTabWidget*>(QStringLiteral("Tabs_Explore"))->setCurrentIndex(0);
+    auto* model = e.findChild<ProfileTableModel*>();
+    const auto solution = cuneola::analysis::solveSimilarity(0.0, cuneola::analysis::Branch::Attached, 0.7);
+    std::size_t copied = 0;
+    for (auto _ : state) {
+        model->setProfiles(*solution, 0.001, 10.0);
+        copied += static_cast<std::size_t>(model->copyText().size());
+    }
+    benchmark::DoNotOptimize(copied);
+}
+BENCHMARK(BM_ProfileTableOfTenThousandRows)->Unit(benchmark::kMillisecond)->Iterations(10)->UseRealTime();
 
 } // namespace
 

@@ -14,8 +14,8 @@ echo "package: $deb"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-# libqt6charts6 draws the Explore window.
-for needed in libqt6widgets6 libqt6charts6 libc6 qt6-qpa-plugins; do
+# libqt6charts6 draws the Explore window; libqt6svg6 writes its figures as SVG.
+for needed in libqt6widgets6 libqt6charts6 libqt6svg6 libc6 qt6-qpa-plugins; do
   [[ "$depends" == *"$needed"* ]] || { echo "missing dependency on $needed"; exit 1; }
 done
 

@@ -2,6 +2,7 @@
 // A chart view of the Explore window: copy as an image, a read-out under the mouse, clicks on the plot.
 #include "ui/charts/chart_view.h"
 
+#include "ui/charts/figure_export.h"
 #include "ui/common/accessibility.h"
 
 #include <QAbstractAxis>
@@ -44,6 +45,12 @@ ChartView::ChartView(QChart* chart, const QString& spokenName, QWidget* parent) 
     copy->setShortcutContext(Qt::WidgetShortcut);
     connect(copy, &QAction::triggered, this, [this] { QGuiApplication::clipboard()->setImage(snapshot()); });
     addAction(copy);
+    // The scene holds the chart with its legend and titles; the read-out is a widget on
+    // top of it and stays out of the figure.
+    cuneola::ui::addSaveImageAction(this, [this](QPainter& painter, const QRectF& target) {
+        painter.fillRect(target, Qt::white);
+        scene()->render(&painter, target, sceneRect());
+    });
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
     m_readout = new QLabel(viewport());

@@ -11,7 +11,9 @@
 #include "ui/explore/separation_tab.h"
 #include "ui/explore/shooting_tab.h"
 #include "ui/explore/solution_tab.h"
+#include "ui/explore/wedge_tab.h"
 
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QTabBar>
 #include <QTabWidget>
@@ -51,16 +53,18 @@ Form_Explore::Form_Explore(MainBoxReader readMainBox)
     m_separation = new SeparationTab;
     m_heat = new HeatTransferTab;
     m_approximations = new ApproximationsTab;
+    m_wedge = new WedgeTab;
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("Tabs_Explore"));
     m_tabs->setAccessibleName(tr("Explore views"));
     m_tabs->tabBar()->setAccessibleName(tr("Choice of view"));
-    // Alt+S, O, R, H, A; Alt+P, B, F, W and N belong to Pr, the branch and the wall.
+    // Alt+S, O, R, H, A, D; Alt+P, B, F, W and N belong to Pr, the branch and the wall.
     m_tabs->addTab(m_solution, tr("&Solution"));
     m_tabs->addTab(m_shooting, tr("Sh&ooting"));
     m_tabs->addTab(m_separation, tr("Sepa&ration"));
     m_tabs->addTab(m_heat, tr("&Heat transfer"));
     m_tabs->addTab(m_approximations, tr("&Approximations"));
+    m_tabs->addTab(m_wedge, tr("We&dge"));
     m_announcer = new cuneola::ui::Announcer(tr("Explore announcements"), this);
     connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
         // A tab chosen on the focused tab bar is read by the screen reader itself; one chosen
@@ -86,6 +90,9 @@ Form_Explore::Form_Explore(MainBoxReader readMainBox)
     connect(m_inputs, &ExploreInputs::changed, this, &Form_Explore::solve);
     connect(m_inputs, &ExploreInputs::takeRequested, this, &Form_Explore::takeFromMain);
     connect(m_separation, &SeparationTab::pointChosen, m_inputs, &ExploreInputs::choose);
+    // A fluid's Pr goes into the Pr box, which announces it like a typed one.
+    connect(m_wedge, &WedgeTab::prChosen, this,
+            [this](double Pr) { m_inputs->findChild<QDoubleSpinBox*>(QStringLiteral("Spin_Pr"))->setValue(Pr); });
 
     // The β family depends on nothing the user sets: once, from the start.
     m_separation->computeFamily();
@@ -136,6 +143,7 @@ void Form_Explore::solve(const ExploreInput& input, const QString& note)
         m_heat->setCurrent(input.Pr, std::nullopt);
         m_familyDelay.stop();
         m_heat->showNoFamily(reason);
+        m_wedge->showNoSolution(reason);
         m_familyKey.reset();
         m_separation->computeFamily(input.wall.suction);
     } else {
@@ -143,6 +151,7 @@ void Form_Explore::solve(const ExploreInput& input, const QString& note)
         if (!s.wallGradient) messages << QString::fromStdString(s.wallGradient.failure().message);
         m_solution->showSolution(s);
         m_approximations->showSolution(s);
+        m_wedge->showSolution(s);
         m_separation->setCurrent(
             SeparationTab::Current{s.momentum.beta, s.momentum.wallShear, s.momentum.shapeFactor()});
         m_heat->setCurrent(input.Pr, s.wallGradient ? std::optional<double>(*s.wallGradient) : std::nullopt);

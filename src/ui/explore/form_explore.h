@@ -23,6 +23,7 @@ class QTabWidget;
 class SeparationTab;
 class ShootingTab;
 class SolutionTab;
+class WedgeTab;
 
 // A top-level window without an owner, like About: closing it only hides it. Every
 // change of its inputs re-solves at once on the window's thread (a solve takes well
@@ -44,6 +45,7 @@ public:
     // Says what changed where nothing visible does: the tab chosen, the branch.
     cuneola::ui::Announcer* announcer() const { return m_announcer; }
     ApproximationsTab* approximationsTab() const { return m_approximations; }
+    WedgeTab* wedgeTab() const { return m_wedge; }
     // The message line: failures and notes in plain words, empty when all is well.
     QString message() const;
     // Whether a family or the shooting map is still being computed.
@@ -84,6 +86,7 @@ private:
         }
     };
     std::optional<FamilyKey> m_familyKey;
+    WedgeTab* m_wedge;
     // Starts the Pr family once β has stood still for a moment, so that a dragged
     // slider does not start and cancel one family per step.
     QTimer m_familyDelay;

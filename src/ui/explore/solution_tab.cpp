@@ -6,6 +6,7 @@
 #include "ui/charts/chart_parts.h"
 #include "ui/charts/chart_view.h"
 #include "ui/explore/explore_numbers.h"
+#include "ui/explore/profile_panel.h"
 #include "ui/explore/results_table_model.h"
 
 #include <QAction>
@@ -21,6 +22,8 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QSplitter>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -222,7 +225,15 @@ QWidget* SolutionTab::buildTablePane()
     rightColumn->addLayout(copyRow);
     rightColumn->addWidget(m_notes);
 
-    return right;
+    // The results and the profile table share the right-hand side.
+    m_profilePanel = new ProfilePanel(this);
+    auto* tables = new QTabWidget(this);
+    tables->setObjectName(QStringLiteral("Tabs_SolutionTables"));
+    tables->setAccessibleName(tr("Tables of the solution"));
+    tables->tabBar()->setAccessibleName(tr("Choice of table"));
+    tables->addTab(right, tr("Results"));
+    tables->addTab(m_profilePanel, tr("Profiles"));
+    return tables;
 }
 
 void SolutionTab::buildChart()
@@ -255,6 +266,7 @@ void SolutionTab::showSolution(const SimilaritySolution& solution)
     m_message->hide();
     m_message->clear();
     m_results->setSolution(solution);
+    m_profilePanel->setSolution(solution);
     m_pin->setEnabled(true);
     showNotes();
     describe();
@@ -297,6 +309,7 @@ void SolutionTab::showNoSolution(const QString& reason)
     m_message->show();
     for (QLineSeries* curve : m_curves) curve->clear();
     m_results->setMissing(reason);
+    m_profilePanel->setNoSolution();
     m_pin->setEnabled(false);
     describe(reason);
     // The message above the curves already says why every row is empty.

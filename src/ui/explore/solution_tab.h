@@ -16,6 +16,7 @@ class QLineSeries;
 class QPushButton;
 class QTableView;
 class QCategoryAxis;
+class ProfilePanel;
 class ResultsTableModel;
 
 class SolutionTab : public QWidget {
@@ -34,6 +35,7 @@ public:
     QStringList pinNames() const;
     ResultsTableModel* results() const { return m_results; }
     ChartView* chartView() const { return m_view; }
+    ProfilePanel* profilePanel() const { return m_profilePanel; }
 
 public slots:
     void pin();
@@ -71,6 +73,7 @@ private:
     QTableView* m_table;
     ResultsTableModel* m_results;
     QLabel* m_notes;
+    ProfilePanel* m_profilePanel;
 
     std::optional<cuneola::analysis::SimilaritySolution> m_solution;
     bool m_curvesStale = false;
