@@ -2,10 +2,13 @@
 // Explore's Shooting tab: the main window's last search on its shooting map, and its error budget.
 #include "explore_test_support.h"
 #include "solver/iteration_log.h"
+#include "ui/explore/shooting_analysis.h"
 #include "ui/explore/shooting_tab.h"
 
 #include <QScatterSeries>
 #include <QtTest>
+
+#include <algorithm>
 
 using namespace cuneola::testing;
 
@@ -21,6 +24,18 @@ QString fourDecimals(double v)
 QStringList fieldsOf(const QString& row) { return row.split(' ', Qt::SkipEmptyParts); }
 
 QString labelText(const Form_Explore& explore, const char* name) { return control<QLabel>(explore, name)->text(); }
+
+// A search's trials creeping up from 0.1 in steps of 1e-4, every outer value below the
+// target but the one at `crossingAt`.
+std::vector<cuneola::TrialRecord> creepingTrials(std::size_t count, std::size_t crossingAt)
+{
+    std::vector<cuneola::TrialRecord> trials;
+    for (std::size_t k = 0; k < count; ++k) {
+        const double guess = 0.1 + 1e-4 * static_cast<double>(k);
+        trials.push_back({guess, k == crossingAt ? 1.2 : 0.5, true});
+    }
+    return trials;
+}
 
 } // namespace
 
@@ -38,6 +53,9 @@ private slots:
     void hiddenWindowComputesWhenShownAgain();
     void hidingStopsALongMapUntilShownAgain();
     void longSearchNumbersItsFirstAndLastTrials();
+    void drawnTrialsKeepWhatTellsTheSearch_data();
+    void drawnTrialsKeepWhatTellsTheSearch();
+    void searchOfThousandsOfRoundsDrawsFewMarkers();
 };
 
 void ExploreShootingTest::beforeAnySearchSaysHowToGetOne()
@@ -206,6 +224,47 @@ void ExploreShootingTest::longSearchNumbersItsFirstAndLastTrials()
     WAIT_UNTIL_IDLE(*s.explore);
     QCOMPARE(seriesOf(*s.explore, "Chart_Shooting", "trials")->count(), 151);
     QVERIFY2(labelText(*s.explore, "Lbl_ShootingNote").contains("Of its 151 trials the first and the last 20"),
+             qPrintable(labelText(*s.explore, "Lbl_ShootingNote")));
+}
+
+void ExploreShootingTest::drawnTrialsKeepWhatTellsTheSearch_data()
+{
+    QTest::addColumn<std::size_t>("count");
+    QTest::addColumn<std::size_t>("crossingAt");
+    QTest::newRow("short search: every trial") << std::size_t{150} << std::size_t{70};
+    QTest::newRow("at the cap: every trial") << std::size_t{kDrawnTrials} << std::size_t{70};
+    QTest::newRow("100,000 rounds with a crossing in the middle") << std::size_t{100000} << std::size_t{54321};
+}
+
+void ExploreShootingTest::drawnTrialsKeepWhatTellsTheSearch()
+{
+    QFETCH(std::size_t, count);
+    QFETCH(std::size_t, crossingAt);
+    const std::vector<cuneola::TrialRecord> trials = creepingTrials(count, crossingAt);
+    const std::vector<std::size_t> drawn = drawnTrials(trials);
+    QCOMPARE(drawn.size(), std::min(count, kDrawnTrials));
+    QVERIFY(std::is_sorted(drawn.begin(), drawn.end()));
+    QVERIFY(std::adjacent_find(drawn.begin(), drawn.end()) == drawn.end());
+    const auto has = [&](std::size_t k) { return std::binary_search(drawn.begin(), drawn.end(), k); };
+    // The ends (lowest and highest too), and both sides of each crossing.
+    for (std::size_t k : {std::size_t{0}, kNumberedEnds - 1, count - kNumberedEnds, count - 1, crossingAt - 1,
+                          crossingAt, crossingAt + 1})
+        QVERIFY2(has(k), qPrintable(QString::number(k)));
+}
+
+void ExploreShootingTest::searchOfThousandsOfRoundsDrawsFewMarkers()
+{
+    ExploreSession s;
+    s.open();
+    s.setText("Text_dF0_2w", "0.00001"); // creeps up from 0.1 and never gets there
+    s.setText("Text_MaxIter", "3000");
+    s.click("Command1");
+    WAIT_UNTIL_IDLE(*s.explore);
+    const QList<QPointF> trials = seriesOf(*s.explore, "Chart_Shooting", "trials")->points();
+    QCOMPARE(trials.size(), qsizetype{kDrawnTrials});
+    QCOMPARE(trials.front().x(), 0.1);
+    QCOMPARE(trials.back().x(), s.window.lastSearchRecord()->trials.back().guess);
+    QVERIFY2(labelText(*s.explore, "Lbl_ShootingNote").contains("Of its 3001 trials the map draws 400"),
              qPrintable(labelText(*s.explore, "Lbl_ShootingNote")));
 }
 

@@ -31,9 +31,6 @@ using namespace cuneola::ui;
 
 namespace {
 
-// Trials numbered at each end of a long search.
-constexpr std::size_t kNumberedEnds = 20;
-
 QString unknownOf(MarchMode mode)
 {
     return mode == MarchMode::Energy ? QStringLiteral("g'(0)") : QStringLiteral("f''(0)");
@@ -253,13 +250,16 @@ void ShootingTab::drawMap(const ShootingAnalysis& a)
     }
     for (double root : map.roots) roots.append(QPointF(root, 1.0));
 
-    // A search of thousands of rounds: its first and last trials carry their numbers.
+    // A search of thousands of rounds: its first and last trials, and those either side of
+    // a crossing of the target, carry their numbers.
     const std::size_t count = a.record.trials.size();
-    const auto numbered = [count](std::size_t k) {
-        return count <= 2 * kNumberedEnds || k < kNumberedEnds || k >= count - kNumberedEnds;
+    const auto numbered = [&a, count](std::size_t k) {
+        return count <= 2 * kNumberedEnds || k < kNumberedEnds || k >= count - kNumberedEnds ||
+               crossesTarget(a.record.trials, k) || crossesTarget(a.record.trials, k + 1);
     };
     QList<PointLabels::Label> numbers;
-    for (std::size_t k = 0; k < count; ++k) {
+    trials.reserve(static_cast<qsizetype>(a.drawn.size()));
+    for (std::size_t k : a.drawn) {
         const cuneola::TrialRecord& t = a.record.trials[k];
         if (!std::isfinite(t.guess)) continue;
         const QPointF at(t.guess, t.finished ? t.outer : high);
@@ -286,8 +286,17 @@ void ShootingTab::drawMap(const ShootingAnalysis& a)
     if (count == 1 && std::isfinite(a.record.writtenGuess))
         notes << tr("The first guess already passed, so the search logged no rows; the log still shows the run "
                     "before.");
-    if (count > 2 * kNumberedEnds)
-        notes << tr("Of its %1 trials the first and the last %2 carry their numbers.").arg(count).arg(kNumberedEnds);
+    if (a.drawn.size() < count)
+        notes << tr("Of its %1 trials the map draws %2: the first and the last %3 and those either side of each "
+                    "crossing of the target, numbered; the lowest, the highest and evenly spaced ones between.")
+                     .arg(count)
+                     .arg(a.drawn.size())
+                     .arg(kNumberedEnds);
+    else if (count > 2 * kNumberedEnds)
+        notes << tr("Of its %1 trials the first and the last %2 carry their numbers, and those either side of each "
+                    "crossing of the target.")
+                     .arg(count)
+                     .arg(kNumberedEnds);
     setNote(notes.join(QLatin1Char(' ')));
 
     QStringList rootTexts;
