@@ -88,6 +88,89 @@ TEST(Budget, PartsMeanWhatTheySay)
     EXPECT_LT(std::fabs(b->farFieldPart), 1e-14); // eta max = 10 is far enough for f''(0)
 }
 
+// The step's part is measured against the exact solution on [0, eta max] as typed, so
+// a march that ends a step past eta max books that overshoot under the step.
+struct OvershootCase {
+    const char* name;
+    double h, xMax;
+    double stepPart;      // NaN: not checked
+    const char* sentence; // nullptr: the advice must not say the march overshot
+};
+
+class Overshoot : public ::testing::TestWithParam<OvershootCase> {};
+
+TEST_P(Overshoot, StepPartAndSentenceAtEtaMaxAsTyped)
+{
+    const OvershootCase c = GetParam();
+    const ClassicResult r = momentumResult(0.47, c.h, c.xMax);
+    const Outcome<ErrorBudget> b = errorBudget(r);
+    ASSERT_TRUE(b) << b.failure().message;
+    if (!std::isnan(c.stepPart)) {
+        EXPECT_NEAR(b->stepPart, c.stepPart, 0.01e-5);
+    }
+    const std::string advice = budgetAdvice(*b, r);
+    if (c.sentence) {
+        EXPECT_NE(advice.find(c.sentence), std::string::npos) << advice;
+    } else {
+        EXPECT_EQ(advice.find("past η max"), std::string::npos) << advice;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Classic, Overshoot,
+                         ::testing::Values(OvershootCase{"EtaMax4Step001", 0.01, 4.0, -4.69e-5,
+                                                         "The march ends at η = 4.01, one step past η max"},
+                                           OvershootCase{"EtaMax6Step02", 0.2, 6.0, NAN,
+                                                         "The march ends at η = 6.2, one step past η max"},
+                                           OvershootCase{"EndsAtEtaMaxUpToRounding", 0.01, 10.0, NAN, nullptr}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The advice never sends the student round in circles.
+struct AdviceCase {
+    const char* name;
+    ClassicResult result;
+    const char* says;
+    const char* saysNot;
+};
+
+// A search that hit the Gill march's root, so that the step or the far field is all its error.
+ClassicResult atGillRoot(ClassicResult r)
+{
+    r.written = *classicRoot(r.setting, 0.47, 0.01);
+    return r;
+}
+
+ClassicResult unconverged()
+{
+    ClassicResult r = momentumResult(0.35);
+    r.converged = false;
+    return r;
+}
+
+class Advice : public ::testing::TestWithParam<AdviceCase> {};
+
+TEST_P(Advice, LeadsSomewhere)
+{
+    const AdviceCase c = GetParam();
+    const Outcome<ErrorBudget> b = errorBudget(c.result);
+    ASSERT_TRUE(b) << b.failure().message;
+    const std::string advice = budgetAdvice(*b, c.result);
+    EXPECT_NE(advice.find(c.says), std::string::npos) << advice;
+    EXPECT_EQ(advice.find(c.saysNot), std::string::npos) << advice;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Classic, Advice,
+    ::testing::Values(AdviceCase{"AlreadyGoodToFourDecimals", momentumResult(0.4696),
+                                 "already as accurate as the log's four decimals show", "did not converge"},
+                      AdviceCase{"NotConvergedSaysSoFirst", unconverged(), "The search did not converge", "lower it"},
+                      AdviceCase{"NotConvergedNamesGuessAndStep", unconverged(), "Reset the guess and the trial step",
+                                 "Most of the error"},
+                      AdviceCase{"StepDominatesSoEpsCannotHelp", atGillRoot(momentumResult(0.47, 0.2)),
+                                 "a lower ε cannot help", "lower it"},
+                      AdviceCase{"FarFieldDominatesSoEpsCannotHelp", atGillRoot(momentumResult(0.47, 0.01, 3.0)),
+                                 "raise η max; a lower ε cannot help", "lower it"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(Budget, NoExactSolutionNoBudget)
 {
     ClassicResult r = momentumResult(0.1);

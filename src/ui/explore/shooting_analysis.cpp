@@ -74,7 +74,13 @@ ShootingAnalysis analyseSearch(const cuneola::SearchRecord& record, const Family
     a.map = shootingMap(a.setting, trials, kMapSamples, mapControl);
     if (control.cancelled() || !std::isfinite(record.writtenGuess)) return a;
 
-    const ClassicResult result{a.setting, record.Eps, record.writtenGuess};
+    ClassicResult result;
+    result.setting = a.setting;
+    result.Eps = record.Eps;
+    result.written = record.writtenGuess;
+    // The search stops when the miss of its last march is within ε, or when its rounds run out.
+    const cuneola::TrialRecord last = record.trials.empty() ? cuneola::TrialRecord{} : record.trials.back();
+    result.converged = !record.trials.empty() && last.finished && std::fabs(1.0 - last.outer) < record.Eps;
     a.budget = errorBudget(result, control);
     if (a.budget) a.advice = budgetAdvice(*a.budget, result);
     control.report(1.0);
