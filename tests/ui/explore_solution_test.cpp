@@ -40,6 +40,7 @@ private slots:
     void branchChoice();
     void reversedFlowLeavesWhenBetaLeavesItsRange();
     void reversedFlowTooCloseToZeroSaysWhy();
+    void typedBetaKeepsTheBranch();
     void sliderAndBoxMoveTogetherWithOneSolve_data();
     void sliderAndBoxMoveTogetherWithOneSolve();
     void pinSurvivesBetaChanges();
@@ -194,6 +195,21 @@ void ExploreSolutionTest::reversedFlowTooCloseToZeroSaysWhy()
     s.branch()->setCurrentIndex(1);
     QVERIFY2(s.message().contains("not computed for -0.0003 < β < 0"), qPrintable(s.message()));
     QVERIFY(cell(*s.explore, "f''(0)", Column::ValueColumn).isEmpty());
+}
+
+void ExploreSolutionTest::typedBetaKeepsTheBranch()
+{
+    ExploreSession s;
+    s.open();
+    s.beta()->setValue(-0.1);
+    s.branch()->setCurrentIndex(1);
+    // On its way to -0.15 the box holds -0, where the reversed-flow branch does not exist.
+    s.beta()->selectAll();
+    QTest::keyClicks(s.beta(), "-0.15");
+    QCOMPARE(s.beta()->value(), -0.15);
+    QCOMPARE(s.branch()->currentIndex(), 1);
+    QVERIFY2(s.message().isEmpty(), qPrintable(s.message()));
+    QVERIFY(cell(*s.explore, "f''(0)", Column::ValueColumn).startsWith("-"));
 }
 
 void ExploreSolutionTest::sliderAndBoxMoveTogetherWithOneSolve_data()

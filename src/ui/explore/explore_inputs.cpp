@@ -193,6 +193,7 @@ ExploreInputs::ExploreInputs(QWidget* parent) : QWidget(parent)
         m_fromSlider = false;
     });
     connect(m_branch, &QComboBox::currentIndexChanged, this, [this] {
+        m_chosenBranch = static_cast<Branch>(m_branch->currentData().toInt());
         nameBranch();
         emit branchChosen(m_branch->accessibleName());
         announce();
@@ -303,10 +304,14 @@ QString ExploreInputs::updateBranchChoice(double beta)
     const bool exists = reversedFlowExists(beta, m_suction->value());
     auto* model = qobject_cast<QStandardItemModel*>(m_branch->model());
     model->item(1)->setEnabled(exists);
-    if (exists || m_branch->currentIndex() == 0) return {};
-    const QSignalBlocker blocker(m_branch);
-    m_branch->setCurrentIndex(0);
-    nameBranch();
+    const bool wanted = m_chosenBranch == Branch::ReversedFlow;
+    const int index = exists && wanted ? 1 : 0;
+    if (m_branch->currentIndex() != index) {
+        const QSignalBlocker blocker(m_branch);
+        m_branch->setCurrentIndex(index);
+        nameBranch();
+    }
+    if (!wanted || exists) return {};
     return tr("The reversed-flow branch exists only for β_s < β < 0, so the attached branch is shown.");
 }
 
@@ -364,6 +369,7 @@ void ExploreInputs::choose(double beta, Branch branch)
         const QSignalBlocker b1(m_beta), b2(m_betaSlider), b3(m_branch);
         m_beta->setValue(beta);
         m_betaSlider->setValue(positionOfBeta(m_beta->value()));
+        m_chosenBranch = branch;
         updateBranchChoice(m_beta->value());
         const bool reversed = branch == Branch::ReversedFlow && reversedFlowExists(m_beta->value(), m_suction->value());
         m_branch->setCurrentIndex(reversed ? 1 : 0);

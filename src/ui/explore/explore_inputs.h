@@ -58,7 +58,8 @@ private:
     void suctionEdited(double suction);
     void thermalWallChosen();
     QWidget* wallRow();
-    // Enables the reversed-flow item for this β; returns a note when it had to switch back.
+    // Enables the reversed-flow item for this β and shows the branch last chosen where it
+    // exists; returns a note while the chosen reversed-flow branch cannot be shown.
     QString updateBranchChoice(double beta);
     void announce(const QString& note = QString());
     void nameBranch();
@@ -74,4 +75,7 @@ private:
     QDoubleSpinBox* m_wallExponent;
     QPushButton* m_take;
     bool m_fromSlider = false;
+    // The branch the user chose, kept while β passes through values without it (typing
+    // -0.15 goes through -0, where the reversed-flow branch does not exist).
+    cuneola::analysis::Branch m_chosenBranch = cuneola::analysis::Branch::Attached;
 };
