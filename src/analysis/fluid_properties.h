@@ -23,7 +23,7 @@ struct FluidProperties {
 inline constexpr std::array<FluidProperties, 3> kFluids{{
     {"air at 20 °C", 1.516e-5, 0.02514, 1.204, 0.7309, "Çengel & Ghajar, Table A-15"},
     {"water at 20 °C", 1.002e-3 / 998.0, 0.598, 998.0, 7.01, "Çengel & Ghajar, Table A-9"},
-    {"engine oil at 80 °C", 3.232e-2 / 852.0, 0.138, 852.0, 490.0, "Çengel & Ghajar, Table A-13"},
+    {"engine oil at 80 °C", 3.232e-2 / 852.0, 0.1382, 852.0, 499.3, "Çengel & Ghajar, Table A-13"},
 }};
 
 } // namespace cuneola::analysis
