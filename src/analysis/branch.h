@@ -11,6 +11,10 @@ enum class Branch {
     ReversedFlow // f''(0) < 0 and f' < 0 near the wall; only for beta_s <= beta < 0
 };
 
+// The reversed-flow branch exists from the separation point beta_s, where it meets the
+// attached one, up to, not including, beta = 0.
+constexpr bool reversedFlowBetween(double beta, double separation) { return beta >= separation && beta < 0.0; }
+
 constexpr std::string_view branchName(Branch branch)
 {
     return branch == Branch::Attached ? "attached" : "reversed flow";

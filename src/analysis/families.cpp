@@ -3,9 +3,12 @@
 #include "analysis/families.h"
 
 #include "analysis/energy_solution.h"
+#include "analysis/internal/family_sweeps.h"
 #include "analysis/internal/starting_values.h"
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numbers>
 
 namespace cuneola::analysis {
@@ -16,8 +19,6 @@ constexpr double kFoldSegmentTop = 0.12;     // largest f''(0) solved for beta n
 constexpr double kFoldSegmentBottom = -0.09; // most negative one
 constexpr double kFoldSegmentStep = 0.01;
 
-Failure cancelled() { return fail(FailureKind::Cancelled, "The computation was cancelled."); }
-
 BetaFamilyPoint pointOf(const MomentumSolution& m, Branch branch)
 {
     return {m.beta, m.wallShear, m.shapeFactor(), branch};
@@ -25,8 +26,7 @@ BetaFamilyPoint pointOf(const MomentumSolution& m, Branch branch)
 
 std::vector<double> attachedBetas()
 {
-    std::vector<double> betas;
-    for (int i = 0; i <= 51; ++i) betas.push_back((240 - 5 * i) / 100.0); // 2.4 .. -0.15, exact decimals
+    std::vector<double> betas = attachedSweepBetas();
     for (double b : {-0.16, -0.17, -0.175}) betas.push_back(b);
     return betas;
 }
@@ -43,6 +43,15 @@ std::vector<double> reversedBetas()
 
 } // namespace
 
+Failure familyCancelled() { return fail(FailureKind::Cancelled, "The computation was cancelled."); }
+
+std::vector<double> attachedSweepBetas()
+{
+    std::vector<double> betas;
+    for (int i = 0; i <= 51; ++i) betas.push_back((240 - 5 * i) / 100.0); // 2.4 .. -0.15, exact decimals
+    return betas;
+}
+
 Outcome<BetaFamily> betaFamily(const FamilyControl& control)
 {
     BetaFamily family;
@@ -58,7 +67,7 @@ Outcome<BetaFamily> betaFamily(const FamilyControl& control)
     auto advance = [&] { control.report(++done / total); };
 
     for (double beta : attached) {
-        if (control.cancelled()) return cancelled();
+        if (control.cancelled()) return familyCancelled();
         if (const Outcome<MomentumSolution> m = solveMomentum(beta, Branch::Attached))
             family.points.push_back(pointOf(*m, Branch::Attached));
         advance();
@@ -66,7 +75,7 @@ Outcome<BetaFamily> betaFamily(const FamilyControl& control)
     // Through the fold with f''(0) prescribed; beta follows from the last point.
     double betaGuess = family.points.empty() ? fold->beta : family.points.back().beta;
     for (int i = 0; i <= foldSteps; ++i) {
-        if (control.cancelled()) return cancelled();
+        if (control.cancelled()) return familyCancelled();
         const double shear = kFoldSegmentTop - kFoldSegmentStep * i;
         const Branch branch = shear < 0.0 ? Branch::ReversedFlow : Branch::Attached;
         if (std::fabs(shear) < kFoldSegmentStep / 2.0) {
@@ -79,7 +88,7 @@ Outcome<BetaFamily> betaFamily(const FamilyControl& control)
     }
     // Back up the reversed-flow branch until shooting no longer converges.
     for (double beta : reversed) {
-        if (control.cancelled()) return cancelled();
+        if (control.cancelled()) return familyCancelled();
         if (beta <= family.points.back().beta) {
             advance();
             continue;
@@ -101,24 +110,23 @@ Outcome<double> largePrandtlAsymptote(double Pr, double wallShear)
     return std::cbrt(Pr * wallShear / 6.0) / std::tgamma(4.0 / 3.0);
 }
 
-Outcome<PrandtlFamily> prandtlFamily(double beta, Branch branch, int count, const FamilyControl& control)
+Outcome<PrandtlFamily> prandtlSweep(const MomentumSolution& momentum, int count, const FamilyControl& control,
+                                    const std::function<Outcome<double>(double)>& wallGradient)
 {
-    const Outcome<MomentumSolution> momentum = solveMomentum(beta, branch);
-    if (!momentum) return momentum.failure();
     PrandtlFamily family;
-    family.momentum = *momentum;
+    family.momentum = momentum;
     count = std::max(count, 2);
 
     constexpr int kFitPoints = 25;
     const double total = count + kFitPoints;
     const double logMin = std::log10(kMinPr), logMax = std::log10(kMaxPr);
     for (int i = 0; i < count; ++i) {
-        if (control.cancelled()) return cancelled();
+        if (control.cancelled()) return familyCancelled();
         // The ends exactly, so that rounding of the powers never leaves the range.
         const double Pr = i == 0           ? kMinPr
                           : i == count - 1 ? kMaxPr
                                            : std::pow(10.0, logMin + (logMax - logMin) * i / (count - 1));
-        family.points.push_back({Pr, wallTemperatureGradient(family.momentum, Pr)});
+        family.points.push_back({Pr, wallGradient(Pr)});
         control.report((i + 1) / total);
     }
 
@@ -127,9 +135,9 @@ Outcome<PrandtlFamily> prandtlFamily(double beta, Branch branch, int count, cons
     int n = 0;
     const double x0 = std::log(kPowerFitFromPr), x1 = std::log(kPowerFitToPr);
     for (int i = 0; i < kFitPoints; ++i) {
-        if (control.cancelled()) return cancelled();
+        if (control.cancelled()) return familyCancelled();
         const double x = x0 + (x1 - x0) * i / (kFitPoints - 1);
-        const Outcome<double> g = wallTemperatureGradient(family.momentum, std::exp(x));
+        const Outcome<double> g = wallGradient(std::exp(x));
         control.report((count + i + 1) / total);
         if (!g || !(*g > 0.0)) continue;
         const double y = std::log(*g);
@@ -143,6 +151,14 @@ Outcome<PrandtlFamily> prandtlFamily(double beta, Branch branch, int count, cons
         family.fit = fit;
     }
     return family;
+}
+
+Outcome<PrandtlFamily> prandtlFamily(double beta, Branch branch, int count, const FamilyControl& control)
+{
+    const Outcome<MomentumSolution> momentum = solveMomentum(beta, branch);
+    if (!momentum) return momentum.failure();
+    const MomentumSolution& m = *momentum;
+    return prandtlSweep(m, count, control, [&m](double Pr) { return wallTemperatureGradient(m, Pr); });
 }
 
 } // namespace cuneola::analysis

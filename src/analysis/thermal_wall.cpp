@@ -11,8 +11,6 @@
 
 #include <array>
 #include <cmath>
-#include <limits>
-#include <numbers>
 
 namespace cuneola::analysis {
 namespace {
@@ -141,13 +139,13 @@ Outcome<ThermalSolve> solveThermal(const MomentumSolution& m, double Pr, double 
 
 } // namespace
 
-std::optional<Failure> checkThermalWall(const ThermalWall& wall)
+Outcome<ThermalWall> checkThermalWall(const ThermalWall& wall)
 {
-    if (wall.kind != ThermalWallKind::PowerLaw) return std::nullopt;
+    if (wall.kind != ThermalWallKind::PowerLaw) return wall;
     if (!std::isfinite(wall.exponent) || wall.exponent < kMinWallExponent || wall.exponent > kMaxWallExponent)
         return fail(FailureKind::OutOfRange, "The wall exponent n must lie between " + shortNumber(kMinWallExponent) +
                                                  " and " + shortNumber(kMaxWallExponent) + ".");
-    return std::nullopt;
+    return wall;
 }
 
 double wallCoefficient(const ThermalWall& wall, double beta)
@@ -162,7 +160,7 @@ double wallCoefficient(const ThermalWall& wall, double beta)
 
 Outcome<double> wallHeatFlux(const MomentumSolution& momentum, double Pr, const ThermalWall& wall)
 {
-    if (auto refusal = checkThermalWall(wall)) return *refusal;
+    if (const Outcome<ThermalWall> checked = checkThermalWall(wall); !checked) return checked.failure();
     const double k = wallCoefficient(wall, momentum.beta);
     if (k == 0.0) return wallTemperatureGradient(momentum, Pr);
     if (const Outcome<double> checked = checkPrandtl(Pr); !checked) return checked.failure();
@@ -175,7 +173,7 @@ ThermalProfile sampleThermalProfile(const MomentumSolution& m, double Pr, const 
                                     int count)
 {
     ThermalProfile p;
-    if (count < 2 || !(etaEnd > 0.0) || checkThermalWall(wall) || !checkPrandtl(Pr)) return p;
+    if (count < 2 || !(etaEnd > 0.0) || !checkThermalWall(wall) || !checkPrandtl(Pr)) return p;
     const double k = wallCoefficient(wall, m.beta);
     if (k == 0.0) return p; // the isothermal wall's profiles come with the similarity solution
     const Outcome<ThermalSolve> s = solveThermal(m, Pr, k);

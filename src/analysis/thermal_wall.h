@@ -5,7 +5,6 @@
 #include "analysis/momentum_solution.h"
 #include "analysis/outcome.h"
 
-#include <optional>
 #include <vector>
 
 namespace cuneola::analysis {
@@ -24,8 +23,9 @@ struct ThermalWall {
 inline constexpr double kMinWallExponent = -1.0;
 inline constexpr double kMaxWallExponent = 3.0;
 
-// Refuses a power-law exponent that is not finite or lies outside the supported range.
-std::optional<Failure> checkThermalWall(const ThermalWall& wall);
+// The wall itself, or why it is refused: a power-law exponent that is not finite or lies
+// outside the supported range.
+Outcome<ThermalWall> checkThermalWall(const ThermalWall& wall);
 
 // The coefficient k = n (2 - beta) of the energy equation in this scaling, with G = 1 - g:
 //   G'' + Pr f G' - Pr k f' G = 0,  G(0) = 1,  G(inf) = 0.

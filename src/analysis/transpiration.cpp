@@ -12,6 +12,7 @@
 #include <limits>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <string>
 
 namespace cuneola::analysis {
@@ -185,6 +186,25 @@ std::string blownOff(double beta, double suction)
            "and there is no reliable solution to show.";
 }
 
+Failure separated(double beta, double suction, double separation)
+{
+    return fail(FailureKind::BeyondSeparation, "At β = " + shortNumber(beta, 9) + " and f_w = " + shortNumber(suction) +
+                                                   " the boundary layer has separated: below β_s = " +
+                                                   shortNumber(separation, 9) + " there is no similarity solution.");
+}
+
+// Why the reversed-flow branch asked for at beta does not exist over this wall.
+Failure noReversedFlow(double beta, double suction)
+{
+    if (beta < 0.0) {
+        const Outcome<MomentumSolution> fold = transpiredSeparation(suction);
+        if (!fold) return fold.failure();
+        if (beta < fold->beta) return separated(beta, suction, fold->beta);
+    }
+    return fail(FailureKind::NoSuchBranch, "The reversed-flow branch exists only for β_s < β < 0; at β = " +
+                                               shortNumber(beta) + " there is only the attached solution.");
+}
+
 std::optional<Settled> settleFold(double suction, double betaGuess)
 {
     return settle({ShootingParameter::Beta, 0.0, suction}, betaGuess, 6.0);
@@ -223,19 +243,19 @@ Outcome<MomentumSolution> computeFold(double suction)
 
 } // namespace
 
-std::optional<Failure> checkSuction(double suction)
+Outcome<double> checkSuction(double suction)
 {
     if (!std::isfinite(suction)) return fail(FailureKind::OutOfRange, "f_w must be a finite number.");
     if (suction < kMinSuction || suction > kMaxSuction)
         return fail(FailureKind::OutOfRange, "f_w = " + shortNumber(suction) + " is outside " +
                                                  shortNumber(kMinSuction) + " to " + shortNumber(kMaxSuction) +
                                                  ", the range this tool solves.");
-    return std::nullopt;
+    return suction;
 }
 
 Outcome<MomentumSolution> transpiredSeparation(double suction)
 {
-    if (auto refusal = checkSuction(suction)) return *refusal;
+    if (const Outcome<double> checked = checkSuction(suction); !checked) return checked.failure();
     if (suction == 0.0) return separationSolution();
     static std::mutex mutex;
     static std::map<double, Outcome<MomentumSolution>> cache;
@@ -253,21 +273,20 @@ Outcome<MomentumSolution> transpiredSeparation(double suction)
 bool reversedFlowExists(double beta, double suction)
 {
     if (suction == 0.0) return reversedFlowExists(beta);
+    if (!(beta < 0.0)) return false; // no fold needs computing for that
     const Outcome<MomentumSolution> fold = transpiredSeparation(suction);
-    return fold && beta > fold->beta && beta < 0.0;
+    return fold && reversedFlowBetween(beta, fold->beta);
 }
 
 Outcome<MomentumSolution> solveTranspired(double beta, Branch branch, double suction)
 {
-    if (auto refusal = checkSuction(suction)) return *refusal;
+    if (const Outcome<double> checked = checkSuction(suction); !checked) return checked.failure();
     if (suction == 0.0) return solveMomentum(beta, branch);
     if (!std::isfinite(beta)) return fail(FailureKind::OutOfRange, "β must be a finite number.");
     if (beta > kMaxBeta)
         return fail(FailureKind::OutOfRange, "β = " + shortNumber(beta) + " is above " + shortNumber(kMaxBeta) +
                                                  ", the largest β this tool solves.");
-    if (branch == Branch::ReversedFlow && beta >= 0.0)
-        return fail(FailureKind::NoSuchBranch, "The reversed-flow branch exists only for β_s < β < 0; at β = " +
-                                                   shortNumber(beta) + " there is only the attached solution.");
+    if (branch == Branch::ReversedFlow && !reversedFlowExists(beta, suction)) return noReversedFlow(beta, suction);
 
     std::optional<MomentumSolution> s;
     if (branch == Branch::Attached) {
@@ -284,11 +303,7 @@ Outcome<MomentumSolution> solveTranspired(double beta, Branch branch, double suc
         return fail(FailureKind::BeyondSeparation, blownOff(beta, suction));
 
     const Outcome<MomentumSolution> fold = transpiredSeparation(suction);
-    if (fold && beta < fold->beta)
-        return fail(FailureKind::BeyondSeparation,
-                    "At β = " + shortNumber(beta, 9) + " and f_w = " + shortNumber(suction) +
-                        " the boundary layer has separated: below β_s = " + shortNumber(fold->beta, 9) +
-                        " there is no similarity solution.");
+    if (fold && beta < fold->beta) return separated(beta, suction, fold->beta);
     return fail(FailureKind::NotConverged, "f''(0) on the " + std::string(branchName(branch)) +
                                                " branch at β = " + shortNumber(beta) +
                                                " and f_w = " + shortNumber(suction) + " did not converge.");

@@ -5,8 +5,6 @@
 #include "analysis/momentum_solution.h"
 #include "analysis/outcome.h"
 
-#include <optional>
-
 namespace cuneola::analysis {
 
 // The transpiration parameter f_w = f(0): above 0 suction, below 0 blowing. The wall
@@ -27,10 +25,11 @@ Outcome<MomentumSolution> solveTranspired(double beta, Branch branch, double suc
 // wall's; at f_w = 0 separationSolution() itself. Cached per f_w.
 Outcome<MomentumSolution> transpiredSeparation(double suction);
 
-// Whether the reversed-flow branch exists at beta over this wall: beta_s(f_w) < beta < 0.
+// Whether the reversed-flow branch exists at beta over this wall: beta_s(f_w) <= beta < 0,
+// by the same rule as reversedFlowExists(beta) on the impermeable wall.
 bool reversedFlowExists(double beta, double suction);
 
-// Refuses a non-finite f_w or one outside [kMinSuction, kMaxSuction].
-std::optional<Failure> checkSuction(double suction);
+// f_w itself, or why it is refused: not finite, or outside [kMinSuction, kMaxSuction].
+Outcome<double> checkSuction(double suction);
 
 } // namespace cuneola::analysis
