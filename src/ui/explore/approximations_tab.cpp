@@ -8,6 +8,7 @@
 #include "ui/charts/chart_parts.h"
 #include "ui/charts/chart_view.h"
 #include "ui/common/background_job.h"
+#include "ui/common/copyable_table.h"
 #include "ui/explore/integral_table_model.h"
 
 #include <QAction>
@@ -56,37 +57,57 @@ ApproximationsTab::ApproximationsTab(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Tab_Approximations"));
     m_model = new IntegralTableModel(this);
-    m_table = new QTableView(this);
-    m_table->setObjectName(QStringLiteral("Table_Integral"));
-    m_table->setModel(m_model);
-    m_table->setAccessibleName(tr("Table of the integral methods against the exact solution"));
-    m_table->verticalHeader()->hide();
-    m_table->setWordWrap(false);
+    const CopyableTable table = copyableTable(
+        this, m_model,
+        {"Table_Integral", tr("Table of the integral methods against the exact solution"), "copyIntegralAction",
+         "Command_CopyIntegral", tr("Copy the table of the integral methods"),
+         tr("Put the whole table on the clipboard as tab-separated lines, 15 digits a value (Ctrl+C in the table "
+            "does the same).")});
+    m_table = table.view;
     m_table->horizontalHeader()->setStretchLastSection(true);
-    const QFontMetrics metrics(m_table->font());
-    const char* widest[] = {"separation β", "-0.0000000000", "-0.000000", "-0.0000 %", "-0.000000"};
-    for (int column = 0; column < 5; ++column)
-        m_table->setColumnWidth(column, metrics.horizontalAdvance(QString::fromUtf8(widest[column])) + 16);
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setTabKeyNavigation(false);
-
-    auto* copy = new QAction(tr("Copy table"), m_table);
-    copy->setObjectName(QStringLiteral("copyIntegralAction"));
-    copy->setShortcut(QKeySequence::Copy);
-    copy->setShortcutContext(Qt::WidgetShortcut);
-    connect(copy, &QAction::triggered, this, &ApproximationsTab::copyTable);
-    m_table->addAction(copy);
-    m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
-    auto* copyButton = new QPushButton(tr("Copy table"), this);
-    copyButton->setObjectName(QStringLiteral("Command_CopyIntegral"));
-    copyButton->setAccessibleName(tr("Copy the table of the integral methods"));
-    copyButton->setToolTip(tr("Put the whole table on the clipboard as tab-separated lines, 15 digits a value "
-                              "(Ctrl+C in the table does the same)."));
-    copyButton->setAutoDefault(false);
-    connect(copyButton, &QPushButton::clicked, copy, &QAction::trigger);
+    fitColumns(m_table, {"separation β", "-0.0000000000", "-0.000000", "-0.0000 %", "-0.000000"});
+    connect(table.copy, &QAction::triggered, this, &ApproximationsTab::copyTable);
     m_note = noteLabel(this, "Lbl_IntegralNotes", tr("Notes on the integral methods"), true);
 
+    buildProfileChart();
+    buildShearChart();
+    const ProgressedJob pj =
+        progressedJob(this, "Progress_IntegralShear", tr("Progress of the exact wall-shear curve"));
+    m_progress = pj.progress;
+    m_job = pj.job;
+
+    auto* left = new QWidget(this);
+    auto* leftColumn = new QVBoxLayout(left);
+    leftColumn->setContentsMargins(0, 0, 0, 0);
+    leftColumn->addWidget(m_table, 1);
+    leftColumn->addLayout(leftRow({table.button}));
+    leftColumn->addWidget(m_note);
+    auto* right = new QWidget(this);
+    auto* rightColumn = new QVBoxLayout(right);
+    rightColumn->setContentsMargins(0, 0, 0, 0);
+    rightColumn->addWidget(m_profileView, 1);
+    rightColumn->addWidget(m_shearView, 1);
+    rightColumn->addWidget(m_progress);
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setObjectName(QStringLiteral("Splitter_Approximations"));
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(left);
+    splitter->addWidget(right);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 1);
+    // The whole table in view, the plots beside it.
+    int tableWidth = 24;
+    const QFontMetrics metrics(m_table->font());
+    for (int column = 0; column < IntegralTableModel::ColumnCount; ++column)
+        tableWidth +=
+            column < 5 ? m_table->columnWidth(column) : metrics.horizontalAdvance(QStringLiteral("-0.0000 %")) + 16;
+    left->setMinimumWidth(tableWidth);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(splitter);
+}
+
+void ApproximationsTab::buildProfileChart()
+{
     m_profileChart = newChart();
     m_profileEta = addRoundAxis(m_profileChart, Qt::AlignBottom, QStringLiteral("η"));
     m_profileValue = addRoundAxis(m_profileChart, Qt::AlignLeft, QStringLiteral("f'"));
@@ -96,7 +117,10 @@ ApproximationsTab::ApproximationsTab(QWidget* parent) : QWidget(parent)
     for (QLineSeries* s : {m_exactProfile, m_quarticProfile}) plotOn(m_profileChart, s, m_profileEta, m_profileValue);
     m_profileView = new ChartView(m_profileChart, tr("Velocity profile f prime against eta, exact and quartic"), this);
     m_profileView->setObjectName(QStringLiteral("Chart_IntegralProfile"));
+}
 
+void ApproximationsTab::buildShearChart()
+{
     m_shearChart = newChart();
     m_shearBeta = addRoundAxis(m_shearChart, Qt::AlignBottom, QStringLiteral("β"));
     m_shearValue = addRoundAxis(m_shearChart, Qt::AlignLeft, QStringLiteral("f''(0)"));
@@ -117,41 +141,6 @@ ApproximationsTab::ApproximationsTab(QWidget* parent) : QWidget(parent)
                                    "from both integral methods"),
                                 this);
     m_shearView->setObjectName(QStringLiteral("Chart_IntegralShear"));
-    const ProgressedJob pj =
-        progressedJob(this, "Progress_IntegralShear", tr("Progress of the exact wall-shear curve"));
-    m_progress = pj.progress;
-    m_job = pj.job;
-
-    auto* left = new QWidget(this);
-    auto* leftColumn = new QVBoxLayout(left);
-    leftColumn->setContentsMargins(0, 0, 0, 0);
-    leftColumn->addWidget(m_table, 1);
-    auto* copyRow = new QHBoxLayout;
-    copyRow->addWidget(copyButton);
-    copyRow->addStretch(1);
-    leftColumn->addLayout(copyRow);
-    leftColumn->addWidget(m_note);
-    auto* right = new QWidget(this);
-    auto* rightColumn = new QVBoxLayout(right);
-    rightColumn->setContentsMargins(0, 0, 0, 0);
-    rightColumn->addWidget(m_profileView, 1);
-    rightColumn->addWidget(m_shearView, 1);
-    rightColumn->addWidget(m_progress);
-    auto* splitter = new QSplitter(Qt::Horizontal, this);
-    splitter->setObjectName(QStringLiteral("Splitter_Approximations"));
-    splitter->setChildrenCollapsible(false);
-    splitter->addWidget(left);
-    splitter->addWidget(right);
-    splitter->setStretchFactor(0, 1);
-    splitter->setStretchFactor(1, 1);
-    // The whole table in view, the plots beside it.
-    int tableWidth = 24;
-    for (int column = 0; column < IntegralTableModel::ColumnCount; ++column)
-        tableWidth +=
-            column < 5 ? m_table->columnWidth(column) : metrics.horizontalAdvance(QStringLiteral("-0.0000 %")) + 16;
-    left->setMinimumWidth(tableWidth);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(splitter);
 }
 
 QString ApproximationsTab::note() const { return m_note->text(); }

@@ -43,6 +43,8 @@ private:
     struct ExactCurve {
         QList<QPointF> points; // f''(0) against beta on the attached branch
     };
+    void buildProfileChart();
+    void buildShearChart();
     void drawProfiles();
     void computeExactCurve();
     void showExactCurve(const ExactCurve& curve);

@@ -2,6 +2,7 @@
 // The profile table beside the results: a step and an end the user chooses, copy and save as CSV.
 #include "ui/explore/profile_panel.h"
 
+#include "ui/common/copyable_table.h"
 #include "ui/common/save_file.h"
 #include "ui/explore/profile_table_model.h"
 
@@ -55,35 +56,23 @@ ProfilePanel::ProfilePanel(QWidget* parent) : QWidget(parent)
     m_end = etaBox(this, "Spin_ProfileEnd", 0.0, 100.0, 8.0, tr("Last eta"), tr("The last η of the table."));
 
     m_model = new ProfileTableModel(this);
-    m_table = new QTableView(this);
-    m_table->setObjectName(QStringLiteral("Table_Profiles"));
-    m_table->setModel(m_model);
-    m_table->setAccessibleName(tr("Table of the profiles"));
-    m_table->verticalHeader()->hide();
+    const cuneola::ui::CopyableTable table = cuneola::ui::copyableTable(
+        this, m_model,
+        {"Table_Profiles", tr("Table of the profiles"), "copyProfilesAction", "Command_CopyProfiles",
+         tr("Copy the profile table"),
+         tr("Put the table on the clipboard as tab-separated lines, header first, 15 digits a value (Ctrl+C in the "
+            "table does the same).")});
+    m_table = table.view;
     // Uniform rows and fixed columns: a table of 100,000 rows fills without measuring each.
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_table->setWordWrap(false);
     const int width = QFontMetrics(m_table->font()).horizontalAdvance(QStringLiteral("-0.0000000000e-00")) + 12;
     for (int c = 0; c < ProfileTableModel::ColumnCount; ++c) m_table->setColumnWidth(c, width);
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setTabKeyNavigation(false);
-
-    auto* copy = new QAction(tr("Copy table"), m_table);
-    copy->setObjectName(QStringLiteral("copyProfilesAction"));
-    copy->setShortcut(QKeySequence::Copy);
-    copy->setShortcutContext(Qt::WidgetShortcut);
-    connect(copy, &QAction::triggered, this, &ProfilePanel::copyProfiles);
+    connect(table.copy, &QAction::triggered, this, &ProfilePanel::copyProfiles);
     auto* save = new QAction(tr("Save as CSV…"), m_table);
     save->setObjectName(QStringLiteral("saveProfilesAction"));
     connect(save, &QAction::triggered, this, &ProfilePanel::saveCsv);
-    m_table->addActions({copy, save});
-    m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_table->addAction(save);
 
-    auto* copyButton = button(this, "Command_CopyProfiles", tr("Copy table"), tr("Copy the profile table"),
-                              tr("Put the table on the clipboard as tab-separated lines, header first, 15 digits "
-                                 "a value (Ctrl+C in the table does the same)."));
-    connect(copyButton, &QPushButton::clicked, copy, &QAction::trigger);
     auto* saveButton = button(this, "Command_SaveProfiles", tr("Save as CSV…"), tr("Save the profile table as CSV"),
                               tr("Write the table to a comma-separated file, with β, the branch, Pr and η∞ in a "
                                  "comment line before the header."));
@@ -99,15 +88,11 @@ ProfilePanel::ProfilePanel(QWidget* parent) : QWidget(parent)
     inputs->addWidget(endLabel);
     inputs->addWidget(m_end);
     inputs->addStretch(1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(copyButton);
-    buttons->addWidget(saveButton);
-    buttons->addStretch(1);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->addLayout(inputs);
     column->addWidget(m_table, 1);
-    column->addLayout(buttons);
+    column->addLayout(cuneola::ui::leftRow({table.button, saveButton}));
 
     for (QDoubleSpinBox* b : {m_step, m_end})
         connect(b, &QDoubleSpinBox::valueChanged, this, [this] {

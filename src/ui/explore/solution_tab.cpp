@@ -5,6 +5,7 @@
 #include "ui/charts/chart_axes.h"
 #include "ui/charts/chart_parts.h"
 #include "ui/charts/chart_view.h"
+#include "ui/common/copyable_table.h"
 #include "ui/explore/explore_numbers.h"
 #include "ui/explore/profile_panel.h"
 #include "ui/explore/results_table_model.h"
@@ -13,7 +14,6 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QClipboard>
-#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -174,55 +174,27 @@ QWidget* SolutionTab::buildCurvePane()
 QWidget* SolutionTab::buildTablePane()
 {
     m_results = new ResultsTableModel(this);
-    m_table = new QTableView(this);
-    m_table->setObjectName(QStringLiteral("Table_Results"));
-    m_table->setModel(m_results);
-    m_table->setAccessibleName(tr("Table of results"));
-    m_table->verticalHeader()->hide();
+    const cuneola::ui::CopyableTable table = cuneola::ui::copyableTable(
+        this, m_results,
+        {"Table_Results", tr("Table of results"), "copyResultsAction", "Command_CopyResults", tr("Copy the table"),
+         tr("Put the whole table on the clipboard as tab-separated lines, 15 digits a value (Ctrl+C in the table "
+            "does the same).")});
+    m_table = table.view;
     // Columns sized once for the widest texts they take: sizing them to every new value
     // would lay out all the cells' text on each move of a slider.
-    m_table->setWordWrap(false);
     m_table->horizontalHeader()->setStretchLastSection(true);
-    const QFontMetrics metrics(m_table->font());
-    const char* widest[] = {"δ99/x·√Re_x", "-0.0000000000", "0.0000000000", "+0.000000"};
-    for (int column = 0; column < 4; ++column)
-        m_table->setColumnWidth(column, metrics.horizontalAdvance(QString::fromUtf8(widest[column])) + 16);
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    // Tab leaves the table instead of walking its cells.
-    m_table->setTabKeyNavigation(false);
+    cuneola::ui::fitColumns(m_table, {"δ99/x·√Re_x", "-0.0000000000", "0.0000000000", "+0.000000"});
     m_table->setMinimumWidth(330);
+    connect(table.copy, &QAction::triggered, this, &SolutionTab::copyResults);
 
-    auto* copy = new QAction(tr("Copy table"), m_table);
-    copy->setObjectName(QStringLiteral("copyResultsAction"));
-    copy->setShortcut(QKeySequence::Copy);
-    copy->setShortcutContext(Qt::WidgetShortcut);
-    connect(copy, &QAction::triggered, this, &SolutionTab::copyResults);
-    m_table->addAction(copy);
-    m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
-    auto* copyButton = new QPushButton(tr("Copy table"), this);
-    copyButton->setObjectName(QStringLiteral("Command_CopyResults"));
-    copyButton->setAccessibleName(tr("Copy the table"));
-    copyButton->setToolTip(tr("Put the whole table on the clipboard as tab-separated lines, 15 digits a value "
-                              "(Ctrl+C in the table does the same)."));
-    copyButton->setAutoDefault(false);
-    connect(copyButton, &QPushButton::clicked, copy, &QAction::trigger);
-
-    m_notes = new QLabel(this);
-    m_notes->setObjectName(QStringLiteral("Lbl_ResultNotes"));
-    m_notes->setWordWrap(true);
-    m_notes->setAccessibleName(tr("Notes on the table"));
+    m_notes = cuneola::ui::noteLabel(this, "Lbl_ResultNotes", tr("Notes on the table"), true);
     m_notes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_notes->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* right = new QWidget(this);
     auto* rightColumn = new QVBoxLayout(right);
     rightColumn->setContentsMargins(0, 0, 0, 0);
     rightColumn->addWidget(m_table, 1);
-    auto* copyRow = new QHBoxLayout;
-    copyRow->addWidget(copyButton);
-    copyRow->addStretch(1);
-    rightColumn->addLayout(copyRow);
+    rightColumn->addLayout(cuneola::ui::leftRow({table.button}));
     rightColumn->addWidget(m_notes);
 
     // The results and the profile table share the right-hand side.

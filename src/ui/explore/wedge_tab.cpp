@@ -4,6 +4,7 @@
 
 #include "analysis/fluid_properties.h"
 #include "analysis/wedge_flow.h"
+#include "ui/common/copyable_table.h"
 #include "ui/common/text_view.h"
 #include "ui/explore/explore_numbers.h"
 #include "ui/explore/station_table_model.h"
@@ -13,7 +14,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QFontMetrics>
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -78,13 +78,80 @@ QDoubleSpinBox* box(QDoubleSpinBox* b, const char* name, double min, double max,
     return b;
 }
 
+// A hidden label for warnings, in red, its text selectable.
+QLabel* warningLabel(QWidget* parent, const char* name, const QString& spoken)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    label->setAccessibleName(spoken);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QPalette red = label->palette();
+    red.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    label->setPalette(red);
+    label->hide();
+    return label;
+}
+
 } // namespace
 
 WedgeTab::WedgeTab(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Tab_Wedge"));
-    const auto& air = kFluids[0];
+    // Built first: Tab walks the inputs before the table.
+    QFormLayout* form = buildInputs();
 
+    m_message = warningLabel(this, "Lbl_WedgeMessage", tr("Warnings on the station"));
+
+    m_table = new StationTableModel(this);
+    const cuneola::ui::CopyableTable table = cuneola::ui::copyableTable(
+        this, m_table,
+        {"Table_Station", tr("Table of the station"), "copyStationAction", "Command_CopyStation",
+         tr("Copy the station's table"),
+         tr("Put the table on the clipboard as tab-separated lines, 15 digits a value (Ctrl+C in the table does the "
+            "same).")});
+    m_tableView = table.view;
+    m_tableView->horizontalHeader()->setStretchLastSection(true);
+    cuneola::ui::fitColumns(m_tableView, {"h (W/(m²·K))"});
+    connect(table.copy, &QAction::triggered, this, &WedgeTab::copyStation);
+
+    m_notes = new QLabel(this);
+    m_notes->setObjectName(QStringLiteral("Lbl_StationNotes"));
+    m_notes->setWordWrap(true);
+    m_notes->setAccessibleName(tr("Notes on the station's table"));
+    m_notes->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_notes->hide();
+
+    m_picture = new WedgePicture(this);
+
+    auto* left = new QWidget(this);
+    auto* leftColumn = new QVBoxLayout(left);
+    leftColumn->setContentsMargins(0, 0, 0, 0);
+    leftColumn->addLayout(form);
+    leftColumn->addWidget(m_message);
+    leftColumn->addWidget(m_tableView, 1);
+    leftColumn->addLayout(cuneola::ui::leftRow({table.button}));
+    leftColumn->addWidget(m_notes);
+
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setObjectName(QStringLiteral("Splitter_Wedge"));
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(left);
+    splitter->addWidget(m_picture);
+    splitter->setStretchFactor(0, 2);
+    splitter->setStretchFactor(1, 3);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(splitter);
+
+    connect(m_fluid, &QComboBox::currentIndexChanged, this, &WedgeTab::fluidChosen);
+    for (QDoubleSpinBox* b : {m_nu, m_k, m_rho, m_U, m_x, m_deltaT})
+        connect(b, &QDoubleSpinBox::valueChanged, this, &WedgeTab::refresh);
+}
+
+// The fluid, its properties and the station, in a form.
+QFormLayout* WedgeTab::buildInputs()
+{
+    const auto& air = kFluids[0];
     m_fluid = new QComboBox(this);
     m_fluid->setObjectName(QStringLiteral("Combo_Fluid"));
     for (const auto& fluid : kFluids) {
@@ -132,80 +199,7 @@ WedgeTab::WedgeTab(QWidget* parent) : QWidget(parent)
     form->addRow(tr("&U ="), m_U);
     form->addRow(tr("&x ="), m_x);
     form->addRow(tr("ΔT ="), m_deltaT);
-
-    m_message = new QLabel(this);
-    m_message->setObjectName(QStringLiteral("Lbl_WedgeMessage"));
-    m_message->setWordWrap(true);
-    m_message->setAccessibleName(tr("Warnings on the station"));
-    m_message->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QPalette red = m_message->palette();
-    red.setColor(QPalette::WindowText, QColor(192, 0, 0));
-    m_message->setPalette(red);
-    m_message->hide();
-
-    m_table = new StationTableModel(this);
-    m_tableView = new QTableView(this);
-    m_tableView->setObjectName(QStringLiteral("Table_Station"));
-    m_tableView->setModel(m_table);
-    m_tableView->setAccessibleName(tr("Table of the station"));
-    m_tableView->verticalHeader()->hide();
-    m_tableView->setWordWrap(false);
-    m_tableView->horizontalHeader()->setStretchLastSection(true);
-    m_tableView->setColumnWidth(0, QFontMetrics(m_tableView->font()).horizontalAdvance(QStringLiteral("h (W/(m²·K))")) +
-                                       16);
-    m_tableView->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_tableView->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_tableView->setTabKeyNavigation(false);
-
-    auto* copy = new QAction(tr("Copy table"), m_tableView);
-    copy->setObjectName(QStringLiteral("copyStationAction"));
-    copy->setShortcut(QKeySequence::Copy);
-    copy->setShortcutContext(Qt::WidgetShortcut);
-    connect(copy, &QAction::triggered, this, &WedgeTab::copyStation);
-    m_tableView->addAction(copy);
-    m_tableView->setContextMenuPolicy(Qt::ActionsContextMenu);
-    auto* copyButton = new QPushButton(tr("Copy table"), this);
-    copyButton->setObjectName(QStringLiteral("Command_CopyStation"));
-    copyButton->setAccessibleName(tr("Copy the station's table"));
-    copyButton->setToolTip(tr("Put the table on the clipboard as tab-separated lines, 15 digits a value "
-                              "(Ctrl+C in the table does the same)."));
-    copyButton->setAutoDefault(false);
-    connect(copyButton, &QPushButton::clicked, copy, &QAction::trigger);
-
-    m_notes = new QLabel(this);
-    m_notes->setObjectName(QStringLiteral("Lbl_StationNotes"));
-    m_notes->setWordWrap(true);
-    m_notes->setAccessibleName(tr("Notes on the station's table"));
-    m_notes->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_notes->hide();
-
-    m_picture = new WedgePicture(this);
-
-    auto* left = new QWidget(this);
-    auto* leftColumn = new QVBoxLayout(left);
-    leftColumn->setContentsMargins(0, 0, 0, 0);
-    leftColumn->addLayout(form);
-    leftColumn->addWidget(m_message);
-    leftColumn->addWidget(m_tableView, 1);
-    auto* copyRow = new QHBoxLayout;
-    copyRow->addWidget(copyButton);
-    copyRow->addStretch(1);
-    leftColumn->addLayout(copyRow);
-    leftColumn->addWidget(m_notes);
-
-    auto* splitter = new QSplitter(Qt::Horizontal, this);
-    splitter->setObjectName(QStringLiteral("Splitter_Wedge"));
-    splitter->setChildrenCollapsible(false);
-    splitter->addWidget(left);
-    splitter->addWidget(m_picture);
-    splitter->setStretchFactor(0, 2);
-    splitter->setStretchFactor(1, 3);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(splitter);
-
-    connect(m_fluid, &QComboBox::currentIndexChanged, this, &WedgeTab::fluidChosen);
-    for (QDoubleSpinBox* b : {m_nu, m_k, m_rho, m_U, m_x, m_deltaT})
-        connect(b, &QDoubleSpinBox::valueChanged, this, &WedgeTab::refresh);
+    return form;
 }
 
 Station WedgeTab::station() const

@@ -11,6 +11,7 @@
 
 class QComboBox;
 class QDoubleSpinBox;
+class QFormLayout;
 class QLabel;
 class QTableView;
 class StationTableModel;
@@ -42,6 +43,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QFormLayout* buildInputs();
     void fluidChosen(int index);
     void refresh();
     void drawPicture();
