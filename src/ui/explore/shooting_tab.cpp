@@ -205,27 +205,45 @@ void ShootingTab::drawMap(const ShootingAnalysis& a)
         m_view->setDescription(tr("No shooting map: %1").arg(QString::fromStdString(a.map.failure().message)));
         return;
     }
-    const ShootingMap& map = *a.map;
+    const MapSpan span = mapSpan(a);
+    drawMapCurves(*a.map);
+    drawMapPoints(a, span);
+    setNote(mapNotes(a, span));
+    m_view->setDescription(mapDescription(a));
+}
 
-    // The outer values the search saw and the map's reached samples decide the height.
-    double low = 1.0, high = 1.0;
+// The outer values the search saw and the map's reached samples decide the height.
+ShootingTab::MapSpan ShootingTab::mapSpan(const ShootingAnalysis& a)
+{
+    MapSpan span;
+    const auto widen = [&span](double outer) {
+        span.low = std::min(span.low, outer), span.high = std::max(span.high, outer);
+    };
+    for (const ClassicTrial& t : a.map->samples) {
+        if (t.end == TrialEnd::Reached && std::isfinite(t.outer))
+            widen(t.outer);
+        else
+            ++(t.end == TrialEnd::CutOff ? span.cutOff : span.overflow);
+    }
+    for (const cuneola::TrialRecord& t : a.record.trials)
+        if (t.finished && std::isfinite(t.outer)) widen(t.outer);
+    const double margin = span.high > span.low ? 0.06 * (span.high - span.low) : 0.5;
+    span.low -= margin, span.high += margin;
+    return span;
+}
+
+// The reached samples as curves, one for each unbroken run, in the legend once.
+void ShootingTab::drawMapCurves(const ShootingMap& map)
+{
     QList<QList<QPointF>> runs(1);
-    int cutOff = 0, overflow = 0;
     for (const ClassicTrial& t : map.samples) {
         if (t.end == TrialEnd::Reached && std::isfinite(t.outer)) {
             runs.back().append(QPointF(t.trial, t.outer));
             m_reached.append(QPointF(t.trial, t.outer));
-            low = std::min(low, t.outer), high = std::max(high, t.outer);
-            continue;
+        } else if (!runs.back().isEmpty()) {
+            runs.append(QList<QPointF>());
         }
-        if (!runs.back().isEmpty()) runs.append(QList<QPointF>());
-        ++(t.end == TrialEnd::CutOff ? cutOff : overflow);
     }
-    for (const cuneola::TrialRecord& t : a.record.trials)
-        if (t.finished && std::isfinite(t.outer)) low = std::min(low, t.outer), high = std::max(high, t.outer);
-    const double margin = high > low ? 0.06 * (high - low) : 0.5;
-    low -= margin, high += margin;
-
     bool first = true;
     for (const QList<QPointF>& run : runs) {
         if (run.isEmpty()) continue;
@@ -242,11 +260,17 @@ void ShootingTab::drawMap(const ShootingAnalysis& a)
         first = false;
         m_curve << curve;
     }
+}
+
+// The roots, the samples without an outer value and the search's trials as markers.
+void ShootingTab::drawMapPoints(const ShootingAnalysis& a, const MapSpan& span)
+{
+    const ShootingMap& map = *a.map;
     // Samples without an outer value sit on the edges: cut off below, overflowed above.
     QList<QPointF> cutOffs, overflows, roots, trials;
     for (const ClassicTrial& t : map.samples) {
-        if (t.end == TrialEnd::CutOff) cutOffs.append(QPointF(t.trial, low));
-        if (t.end == TrialEnd::Overflow) overflows.append(QPointF(t.trial, high));
+        if (t.end == TrialEnd::CutOff) cutOffs.append(QPointF(t.trial, span.low));
+        if (t.end == TrialEnd::Overflow) overflows.append(QPointF(t.trial, span.high));
     }
     for (double root : map.roots) roots.append(QPointF(root, 1.0));
 
@@ -262,7 +286,7 @@ void ShootingTab::drawMap(const ShootingAnalysis& a)
     for (std::size_t k : a.drawn) {
         const cuneola::TrialRecord& t = a.record.trials[k];
         if (!std::isfinite(t.guess)) continue;
-        const QPointF at(t.guess, t.finished ? t.outer : high);
+        const QPointF at(t.guess, t.finished ? t.outer : span.high);
         (t.finished ? trials : overflows).append(at);
         if (numbered(k)) numbers.append(PointLabels::Label{at, QString::number(k)});
     }
@@ -272,17 +296,21 @@ void ShootingTab::drawMap(const ShootingAnalysis& a)
     m_trials->replace(trials);
     m_target->replace({QPointF(map.from, 1.0), QPointF(map.to, 1.0)});
     cuneola::ui::setRoundTicks(m_trialAxis, map.from, map.to);
-    cuneola::ui::setRoundTicks(m_outerAxis, low, high);
+    cuneola::ui::setRoundTicks(m_outerAxis, span.low, span.high);
     m_trialNumbers->setLabels(numbers);
     showLegendOfFilledSeries();
+}
 
+QString ShootingTab::mapNotes(const ShootingAnalysis& a, const MapSpan& span)
+{
+    const std::size_t count = a.record.trials.size();
     QStringList notes;
-    if (cutOff > 0)
-        notes << tr("%n trial value(s) were cut off: f' fell below f min = %1 before η max.", nullptr, cutOff)
+    if (span.cutOff > 0)
+        notes << tr("%n trial value(s) were cut off: f' fell below f min = %1 before η max.", nullptr, span.cutOff)
                      .arg(significantText(a.setting.yMin, 7));
-    if (overflow > 0)
-        notes << tr("%n trial value(s) left the range of numbers the computer can hold.", nullptr, overflow);
-    if (map.roots.empty()) notes << tr("The march's outer value does not reach 1 in this range.");
+    if (span.overflow > 0)
+        notes << tr("%n trial value(s) left the range of numbers the computer can hold.", nullptr, span.overflow);
+    if (a.map->roots.empty()) notes << tr("The march's outer value does not reach 1 in this range.");
     if (count == 1 && std::isfinite(a.record.writtenGuess))
         notes << tr("The first guess already passed, so the search logged no rows; the log still shows the run "
                     "before.");
@@ -297,17 +325,23 @@ void ShootingTab::drawMap(const ShootingAnalysis& a)
                     "crossing of the target.")
                      .arg(count)
                      .arg(kNumberedEnds);
-    setNote(notes.join(QLatin1Char(' ')));
+    return notes.join(QLatin1Char(' '));
+}
 
+// The map in words, for screen readers.
+QString ShootingTab::mapDescription(const ShootingAnalysis& a)
+{
+    const ShootingMap& map = *a.map;
+    const MarchMode mode = a.record.mode;
     QStringList rootTexts;
     for (double root : map.roots) rootTexts << significantText(root, 6);
     const QString unknown = unknownOf(mode);
     QString words = tr("%1 against the trial %2 from %3 to %4, with the search's %5 trials; ")
                         .arg(outerOf(mode), unknown, significantText(map.from, 4), significantText(map.to, 4))
-                        .arg(count);
+                        .arg(a.record.trials.size());
     words += rootTexts.isEmpty() ? tr("the outer value does not reach 1 in this range.")
                                  : tr("it reaches 1 at %1 = %2.").arg(unknown, rootTexts.join(tr(" and ")));
-    m_view->setDescription(words);
+    return words;
 }
 
 void ShootingTab::showBudget(const ShootingAnalysis& a)

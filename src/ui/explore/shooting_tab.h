@@ -19,6 +19,9 @@ class QProgressBar;
 class QScatterSeries;
 class QCategoryAxis;
 struct ShootingAnalysis;
+namespace cuneola::analysis {
+struct ShootingMap;
+}
 
 class ShootingTab : public QWidget {
     Q_OBJECT
@@ -43,6 +46,16 @@ public:
 private:
     void deliver(const ShootingAnalysis& analysis);
     void drawMap(const ShootingAnalysis& analysis);
+    // The height of the map and its samples without an outer value.
+    struct MapSpan {
+        double low = 1.0, high = 1.0;
+        int cutOff = 0, overflow = 0;
+    };
+    static MapSpan mapSpan(const ShootingAnalysis& analysis);
+    void drawMapCurves(const cuneola::analysis::ShootingMap& map);
+    void drawMapPoints(const ShootingAnalysis& analysis, const MapSpan& span);
+    static QString mapNotes(const ShootingAnalysis& analysis, const MapSpan& span);
+    static QString mapDescription(const ShootingAnalysis& analysis);
     void showBudget(const ShootingAnalysis& analysis);
     void buildChart();
     void clearChart();

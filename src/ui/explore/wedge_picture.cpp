@@ -41,6 +41,12 @@ QString lengthText(double metres)
     return QStringLiteral("%1 m").arg(significantText(metres, 3));
 }
 
+const QColor kInk(40, 40, 40);
+QPen streamlinePen() { return QPen(QColor(150, 150, 150), 1.0); }
+QPen delta99Pen() { return QPen(QColor(0, 0, 220), 2.0); }
+QPen displacementPen() { return QPen(QColor(0, 150, 0), 2.0, Qt::DashLine); }
+QPen arrowPen() { return QPen(QColor(190, 0, 0), 1.3); }
+
 } // namespace
 
 // Metres to the target's pixels: x to scale, y above the wall stretched.
@@ -104,13 +110,18 @@ double WedgePicture::stretchFor(const QSizeF& size) const
     return frameFor(QRectF(QPointF(0, 0), size)).stretch;
 }
 
+QString WedgePicture::stretchSentence(double stretch)
+{
+    if (stretch == 1.0) return tr("Drawn to scale.");
+    return tr("Heights above the wall drawn %1× enlarged; lengths along it and the wedge to scale.")
+        .arg(significantText(stretch, 3));
+}
+
 QString WedgePicture::stretchText() const
 {
     const double s = stretchFor(size());
     if (s == 0.0) return {};
-    if (s == 1.0) return tr("Drawn to scale.");
-    return tr("Heights above the wall drawn %1× enlarged; lengths along it and the wedge to scale.")
-        .arg(significantText(s, 3));
+    return stretchSentence(s);
 }
 
 QString WedgePicture::geometryText() const
@@ -138,9 +149,8 @@ void WedgePicture::paint(QPainter& painter, const QRectF& target) const
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(target, Qt::white);
     painter.setClipRect(target);
-    const QColor ink(40, 40, 40);
     if (!(m_flow.xEnd > 0.0)) {
-        painter.setPen(ink);
+        painter.setPen(kInk);
         painter.drawText(target.adjusted(20, 20, -20, -20), Qt::AlignCenter | Qt::TextWordWrap, m_reason);
         painter.restore();
         return;
@@ -148,17 +158,25 @@ void WedgePicture::paint(QPainter& painter, const QRectF& target) const
     const Frame f = frameFor(target);
 
     // The texts above the drawing.
-    painter.setPen(ink);
+    painter.setPen(kInk);
     const QRectF textBox = target.adjusted(10.0, 4.0, -10.0, 0.0);
-    const QString stretch = f.stretch == 1.0 ? tr("Drawn to scale.")
-                                             : tr("Heights above the wall drawn %1× enlarged; lengths along it and "
-                                                  "the wedge to scale.")
-                                                   .arg(significantText(f.stretch, 3));
     painter.drawText(QRectF(textBox.left(), textBox.top(), textBox.width(), kTextHeight), Qt::AlignLeft | Qt::AlignTop,
-                     geometryText() + QLatin1Char('\n') + stretch);
+                     geometryText() + QLatin1Char('\n') + stretchSentence(f.stretch));
 
-    // The solid: a sector from the upper face clockwise through the included angle (the
-    // wedge, beta pi) or, for beta < 0, round to the wall the flow came along.
+    drawSolid(painter, f, target);
+    painter.setClipRect(QRectF(target.left(), f.area.top() - 4.0, target.width(), f.wall - f.area.top() + 4.0));
+    drawLayer(painter, f);
+    drawVelocities(painter, f);
+    painter.setClipRect(target);
+    drawStationAndLegend(painter, f);
+    drawScaleBar(painter, f, target);
+    painter.restore();
+}
+
+// The solid: a sector from the upper face clockwise through the included angle (the
+// wedge, beta pi) or, for beta < 0, round to the wall the flow came along.
+void WedgePicture::drawSolid(QPainter& painter, const Frame& f, const QRectF& target) const
+{
     const double turn = m_beta >= 0.0 ? m_beta * std::numbers::pi : std::numbers::pi * (1.0 + m_beta / 2.0);
     const QPointF edge = f.at(0.0, 0.0);
     const double R = 3.0 * (target.width() + target.height());
@@ -170,14 +188,18 @@ void WedgePicture::paint(QPainter& painter, const QRectF& target) const
         solid.lineTo(edge + QPointF(R * std::cos(phi), -R * std::sin(phi)));
     }
     solid.closeSubpath();
-    painter.setPen(QPen(ink, 1.5));
+    painter.setPen(QPen(kInk, 1.5));
     painter.setBrush(QColor(200, 200, 200));
     if (turn > 0.0)
         painter.drawPath(solid);
     else
         painter.drawRect(QRectF(edge, QPointF(target.right() + 2.0, edge.y() + 3.0)));
     painter.setBrush(Qt::NoBrush);
+}
 
+// The streamlines, delta99 and delta*.
+void WedgePicture::drawLayer(QPainter& painter, const Frame& f) const
+{
     const auto polyline = [&](const std::vector<FlowPoint>& points) {
         QPainterPath path;
         for (std::size_t i = 0; i < points.size(); ++i) {
@@ -189,22 +211,22 @@ void WedgePicture::paint(QPainter& painter, const QRectF& target) const
         }
         painter.drawPath(path);
     };
-
-    painter.setClipRect(QRectF(target.left(), f.area.top() - 4.0, target.width(), f.wall - f.area.top() + 4.0));
-    painter.setPen(QPen(QColor(150, 150, 150), 1.0));
+    painter.setPen(streamlinePen());
     for (const auto& line : m_flow.streamlines) polyline(line);
-    painter.setPen(QPen(QColor(0, 0, 220), 2.0));
+    painter.setPen(delta99Pen());
     polyline(m_flow.delta99);
-    painter.setPen(QPen(QColor(0, 150, 0), 2.0, Qt::DashLine));
+    painter.setPen(displacementPen());
     polyline(m_flow.deltaStar);
+}
 
-    // Velocity profiles: one arrow per height, its length u on a common scale.
+// Velocity profiles: one arrow per height, its length u on a common scale.
+void WedgePicture::drawVelocities(QPainter& painter, const Frame& f) const
+{
     double uMax = 0.0;
     for (const auto& v : m_flow.profiles)
         for (double u : v.u) uMax = std::max(uMax, std::fabs(u));
     const double ka = uMax > 0.0 ? 0.2 * m_stationX * f.kx / uMax : 0.0;
-    const QColor arrowColour(190, 0, 0);
-    painter.setPen(QPen(arrowColour, 1.3));
+    painter.setPen(arrowPen());
     for (const auto& v : m_flow.profiles) {
         const QPointF base = f.at(v.x, 0.0);
         painter.drawLine(base, f.at(v.x, v.y.back() + (v.y.back() - v.y.front()) / 16.0));
@@ -220,44 +242,48 @@ void WedgePicture::paint(QPainter& painter, const QRectF& target) const
             }
         }
     }
-    painter.setClipRect(target);
+}
 
-    // The station, the legend and a scale bar along the wall.
-    painter.setPen(QPen(ink, 1.0, Qt::DotLine));
+// The station and, under the wall, the legend.
+void WedgePicture::drawStationAndLegend(QPainter& painter, const Frame& f) const
+{
+    painter.setPen(QPen(kInk, 1.0, Qt::DotLine));
     const QPointF station = f.at(m_stationX, 0.0);
     painter.drawLine(station, QPointF(station.x(), f.area.top()));
-    painter.setPen(ink);
+    painter.setPen(kInk);
     painter.drawText(QPointF(station.x() + 4.0, f.area.top() + 12.0), tr("station x = %1").arg(lengthText(m_stationX)));
 
-    double legendY = f.wall + 18.0;
-    const double legendX = f.area.left();
+    const double legendY = f.wall + 18.0;
     const struct {
         QPen pen;
         QString text;
         bool shown;
     } legend[] = {
-        {QPen(QColor(0, 0, 220), 2.0), tr("δ99(x)"), !m_flow.delta99.empty()},
-        {QPen(QColor(0, 150, 0), 2.0, Qt::DashLine), tr("δ*(x)"), true},
-        {QPen(QColor(150, 150, 150), 1.0), tr("streamlines"), true},
-        {QPen(arrowColour, 1.3), tr("velocity u at three stations"), true},
+        {delta99Pen(), tr("δ99(x)"), !m_flow.delta99.empty()},
+        {displacementPen(), tr("δ*(x)"), true},
+        {streamlinePen(), tr("streamlines"), true},
+        {arrowPen(), tr("velocity u at three stations"), true},
     };
-    double legendRowX = legendX;
+    double legendRowX = f.area.left();
     for (const auto& item : legend) {
         if (!item.shown) continue;
         painter.setPen(item.pen);
         painter.drawLine(QPointF(legendRowX, legendY - 4.0), QPointF(legendRowX + 22.0, legendY - 4.0));
-        painter.setPen(ink);
+        painter.setPen(kInk);
         painter.drawText(QPointF(legendRowX + 26.0, legendY), item.text);
         legendRowX += 40.0 + painter.fontMetrics().horizontalAdvance(item.text);
     }
+}
 
+// A scale bar along the wall, from the leading edge.
+void WedgePicture::drawScaleBar(QPainter& painter, const Frame& f, const QRectF& target) const
+{
     const double bar = cuneola::ui::niceStep(m_flow.xEnd, 3);
     const double barY = target.bottom() - 12.0;
     const QPointF a(f.at(0.0, 0.0).x(), barY), b(f.at(bar, 0.0).x(), barY);
-    painter.setPen(QPen(ink, 1.5));
+    painter.setPen(QPen(kInk, 1.5));
     painter.drawLine(a, b);
     painter.drawLine(a + QPointF(0, -4), a + QPointF(0, 4));
     painter.drawLine(b + QPointF(0, -4), b + QPointF(0, 4));
     painter.drawText(QPointF(b.x() + 6.0, barY + 4.0), lengthText(bar));
-    painter.restore();
 }

@@ -37,6 +37,12 @@ protected:
 private:
     struct Frame;
     Frame frameFor(const QRectF& target) const;
+    static QString stretchSentence(double stretch);
+    void drawSolid(QPainter& painter, const Frame& f, const QRectF& target) const;
+    void drawLayer(QPainter& painter, const Frame& f) const;
+    void drawVelocities(QPainter& painter, const Frame& f) const;
+    void drawStationAndLegend(QPainter& painter, const Frame& f) const;
+    void drawScaleBar(QPainter& painter, const Frame& f, const QRectF& target) const;
 
     cuneola::analysis::WedgeFlow m_flow;
     double m_beta = 0.0;
