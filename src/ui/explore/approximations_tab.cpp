@@ -164,8 +164,9 @@ void ApproximationsTab::showNoSolution(const QString& reason)
     m_solution.reset();
     m_profilesStale = false;
     m_model->setMissing(reason);
-    m_note->setText(reason);
-    m_note->show();
+    // The window's message line says why; the note does not say it again.
+    m_note->clear();
+    m_note->hide();
     m_current->clear();
     m_exactProfile->clear();
     m_quarticProfile->clear();

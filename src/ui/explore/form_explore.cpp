@@ -47,6 +47,11 @@ Form_Explore::Form_Explore(MainBoxReader readMainBox)
     QPalette red = m_message->palette();
     red.setColor(QPalette::WindowText, QColor(192, 0, 0));
     m_message->setPalette(red);
+    // Room for one line kept while it is hidden, so that the tabs do not jump as it comes and goes.
+    m_message->setMinimumHeight(m_message->fontMetrics().lineSpacing());
+    QSizePolicy keep = m_message->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    m_message->setSizePolicy(keep);
 
     m_solution = new SolutionTab;
     m_shooting = new ShootingTab;
@@ -142,7 +147,7 @@ void Form_Explore::solve(const ExploreInput& input, const QString& note)
         m_separation->setCurrent(std::nullopt);
         m_heat->setCurrent(input.Pr, std::nullopt);
         m_familyDelay.stop();
-        m_heat->showNoFamily(reason);
+        m_heat->showNoFamily();
         m_wedge->showNoSolution(reason);
         m_familyKey.reset();
         m_separation->computeFamily(input.wall.suction);

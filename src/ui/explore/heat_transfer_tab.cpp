@@ -104,11 +104,12 @@ void HeatTransferTab::computeFamily(double beta, Branch branch, const WallCondit
         [this](const Outcome<PrandtlFamily>& family) { showFamily(family); });
 }
 
-void HeatTransferTab::showNoFamily(const QString& reason)
+void HeatTransferTab::showNoFamily()
 {
     m_job->cancel();
     clearCurves();
-    m_note->setText(reason);
+    // The window's message line says why there are no curves.
+    m_note->clear();
 }
 
 void HeatTransferTab::clearCurves()

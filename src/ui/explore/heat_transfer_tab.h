@@ -29,8 +29,8 @@ public:
     void computeFamily(double beta, cuneola::analysis::Branch branch);
     // The same over a porous or non-isothermal wall: its g'(0), asymptotes and fit.
     void computeFamily(double beta, cuneola::analysis::Branch branch, const cuneola::analysis::WallConditions& wall);
-    // No family: there is no momentum solution, for the reason given.
-    void showNoFamily(const QString& reason);
+    // No family: there is no momentum solution (the window says why).
+    void showNoFamily();
     // The current Pr and its g'(0), if it has one.
     void setCurrent(double Pr, std::optional<double> wallGradient);
     bool isBusy() const;

@@ -127,18 +127,9 @@ SolutionTab::SolutionTab(QWidget* parent) : QWidget(parent)
     layout->addWidget(splitter);
 }
 
-// The message that says why there is no solution, the curves, and the pin buttons under them.
+// The curves and the pin buttons under them; why there is no solution the window's message line says.
 QWidget* SolutionTab::buildCurvePane()
 {
-    m_message = new QLabel(this);
-    m_message->setObjectName(QStringLiteral("Lbl_SolutionMessage"));
-    m_message->setWordWrap(true);
-    m_message->setAccessibleName(tr("Why there is no solution"));
-    QPalette red = m_message->palette();
-    red.setColor(QPalette::WindowText, QColor(192, 0, 0));
-    m_message->setPalette(red);
-    m_message->hide();
-
     buildChart();
 
     m_pin = new QPushButton(tr("Pin"), this);
@@ -159,7 +150,6 @@ QWidget* SolutionTab::buildCurvePane()
     auto* left = new QWidget(this);
     auto* leftColumn = new QVBoxLayout(left);
     leftColumn->setContentsMargins(0, 0, 0, 0);
-    leftColumn->addWidget(m_message);
     leftColumn->addWidget(m_view, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_pin);
@@ -235,8 +225,6 @@ void SolutionTab::showSolution(const SimilaritySolution& solution)
     m_solution = solution;
     m_beta = solution.momentum.beta;
     m_Pr = solution.Pr;
-    m_message->hide();
-    m_message->clear();
     m_results->setSolution(solution);
     m_profilePanel->setSolution(solution);
     m_pin->setEnabled(true);
@@ -277,14 +265,12 @@ void SolutionTab::showNoSolution(const QString& reason)
     m_solution.reset();
     m_curvesStale = false;
     m_profiles = {};
-    m_message->setText(reason);
-    m_message->show();
     for (QLineSeries* curve : m_curves) curve->clear();
     m_results->setMissing(reason);
     m_profilePanel->setNoSolution();
     m_pin->setEnabled(false);
     describe(reason);
-    // The message above the curves already says why every row is empty.
+    // The window's message line already says why every row is empty.
     m_notes->clear();
     m_notes->hide();
 }

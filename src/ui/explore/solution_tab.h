@@ -60,7 +60,6 @@ private:
     void showNotes();
     void describe(const QString& noSolution = QString());
 
-    QLabel* m_message;
     QChart* m_chart;
     ChartView* m_view;
     QCategoryAxis* m_etaAxis;
