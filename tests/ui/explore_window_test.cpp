@@ -41,6 +41,7 @@ private slots:
     void everyControlHasAnAccessibleName();
     void everyControlIsReachableByTab();
     void plotsCopyAsImages();
+    void focusedChartShowsAFrame();
 };
 
 void ExploreWindowTest::oneModelessWindowWithoutOwner()
@@ -178,6 +179,27 @@ void ExploreWindowTest::plotsCopyAsImages()
         const QSize expected = view->size() * view->devicePixelRatio();
         QVERIFY(std::abs(image.width() - expected.width()) <= 1 && std::abs(image.height() - expected.height()) <= 1);
     }
+}
+
+void ExploreWindowTest::focusedChartShowsAFrame()
+{
+    ExploreSession s;
+    s.open();
+    s.explore->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(s.explore));
+    s.showTab("Tab_Separation");
+    auto* shear = control<ChartView>(*s.explore, "Chart_WallShear");
+    auto* shape = control<ChartView>(*s.explore, "Chart_ShapeFactor");
+    const QRgb highlight = shear->palette().color(QPalette::Highlight).rgb();
+    // A pixel at the middle of the left edge, in the view and in its copied picture.
+    const auto edge = [](const QImage& image) { return image.pixel(1, image.height() / 2); };
+    const auto framed = [&](ChartView* view) { return edge(view->viewport()->grab().toImage()) == highlight; };
+    QVERIFY(!framed(shear) && !framed(shape));
+    shear->setFocus(Qt::TabFocusReason);
+    QVERIFY(framed(shear) && !framed(shape));
+    shape->setFocus(Qt::TabFocusReason);
+    QVERIFY(!framed(shear) && framed(shape));
+    QVERIFY(edge(shape->snapshot()) != highlight);
 }
 
 QTEST_MAIN(ExploreWindowTest)

@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QXYSeries>
 
 #include <algorithm>
@@ -147,10 +148,31 @@ void ChartView::stepTo(QXYSeries* series, int index)
     m_readout->raise();
 }
 
+void ChartView::focusInEvent(QFocusEvent* event)
+{
+    QChartView::focusInEvent(event);
+    viewport()->update();
+}
+
 void ChartView::focusOutEvent(QFocusEvent* event)
 {
     hideReadout();
     QChartView::focusOutEvent(event);
+    viewport()->update();
+}
+
+void ChartView::drawForeground(QPainter* painter, const QRectF& rect)
+{
+    QChartView::drawForeground(painter, rect);
+    if (!hasFocus() || m_snapshot) return;
+    painter->save();
+    painter->resetTransform();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    // Two pixels wide, inside the viewport's edge.
+    painter->setPen(QPen(palette().color(QPalette::Highlight), 2.0));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(QRectF(viewport()->rect()).adjusted(1.0, 1.0, -1.0, -1.0));
+    painter->restore();
 }
 
 void ChartView::setReadout(QAbstractSeries* reference, Readout readout)
@@ -166,7 +188,9 @@ QImage ChartView::snapshot()
     // The read-out belongs to the mouse, not to the picture.
     const bool shown = m_readout->isVisible();
     m_readout->hide();
+    m_snapshot = true;
     const QImage image = grab().toImage();
+    m_snapshot = false;
     m_readout->setVisible(shown);
     return image;
 }

@@ -48,7 +48,10 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    // A frame in the highlight colour while the keys act on the chart.
+    void drawForeground(QPainter* painter, const QRectF& rect) override;
 
 private:
     QPointF chartPositionOf(const QPoint& viewportPosition) const;
@@ -61,4 +64,5 @@ private:
     Readout m_readoutText;
     QPointer<QXYSeries> m_stepSeries;
     int m_stepPoint = -1;
+    bool m_snapshot = false; // the focus frame stays out of the copied picture
 };
