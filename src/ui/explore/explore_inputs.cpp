@@ -7,6 +7,7 @@
 #include "analysis/published_values.h"
 #include "analysis/transpiration.h"
 #include "ui/common/accessibility.h"
+#include "ui/common/flow_layout.h"
 #include "ui/explore/explore_numbers.h"
 
 #include <QComboBox>
@@ -20,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <initializer_list>
 
 using cuneola::analysis::Branch;
 using cuneola::analysis::kMaxPr;
@@ -101,6 +103,18 @@ QLabel* caption(QWidget* parent, const char* name, const QString& text, QWidget*
     return label;
 }
 
+// A caption with its box (and slider), kept together on one line. One that `grows` takes a
+// share of what its line has left.
+QWidget* group(QWidget* parent, std::initializer_list<QWidget*> parts, bool grows)
+{
+    auto* g = new QWidget(parent);
+    auto* row = new QHBoxLayout(g);
+    row->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* part : parts) row->addWidget(part, qobject_cast<QSlider*>(part) ? 1 : 0);
+    g->setSizePolicy(grows ? QSizePolicy::Expanding : QSizePolicy::Fixed, QSizePolicy::Fixed);
+    return g;
+}
+
 // The number a box of `decimals` decimals holds for `value`.
 double boxValue(double value, int decimals)
 {
@@ -141,23 +155,16 @@ ExploreInputs::ExploreInputs(QWidget* parent) : QWidget(parent)
     m_take->setToolTip(tr("Set β and Pr to the numbers in the main window's boxes."));
     m_take->setAutoDefault(false);
 
+    // Each caption stays with its box and slider; the groups wrap onto further lines in a narrow window.
     auto* rows = new QVBoxLayout(this);
     rows->setContentsMargins(0, 0, 0, 0);
-    auto* row = new QHBoxLayout;
-    rows->addLayout(row);
+    auto* flow = new FlowLayout;
+    rows->addLayout(flow);
     rows->addWidget(wallRow());
-    row->addWidget(caption(this, "Label_Beta", tr("β ="), m_beta));
-    row->addWidget(m_beta);
-    row->addWidget(m_betaSlider, 1);
-    row->addSpacing(12);
-    row->addWidget(caption(this, "Label_Pr", tr("&Pr ="), m_Pr));
-    row->addWidget(m_Pr);
-    row->addWidget(m_PrSlider, 1);
-    row->addSpacing(12);
-    row->addWidget(caption(this, "Label_Branch", tr("&Branch:"), m_branch));
-    row->addWidget(m_branch);
-    row->addSpacing(12);
-    row->addWidget(m_take);
+    flow->addWidget(group(this, {caption(this, "Label_Beta", tr("β ="), m_beta), m_beta, m_betaSlider}, true));
+    flow->addWidget(group(this, {caption(this, "Label_Pr", tr("&Pr ="), m_Pr), m_Pr, m_PrSlider}, true));
+    flow->addWidget(group(this, {caption(this, "Label_Branch", tr("&Branch:"), m_branch), m_branch}, false));
+    flow->addWidget(m_take);
 
     {
         const QSignalBlocker b1(m_beta), b2(m_betaSlider), b3(m_Pr), b4(m_PrSlider);
@@ -236,18 +243,13 @@ QWidget* ExploreInputs::wallRow()
         m_suction->setValue(0.0);
         m_suctionSlider->setValue(positionOfSuction(0.0));
     }
-    auto* row = new QHBoxLayout(box);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(caption(box, "Label_Suction", tr("&f_w ="), m_suction));
-    row->addWidget(m_suction);
-    row->addWidget(m_suctionSlider, 1);
-    row->addSpacing(12);
-    row->addWidget(caption(box, "Label_ThermalWall", tr("&Wall:"), m_thermalWall));
-    row->addWidget(m_thermalWall);
-    row->addSpacing(12);
-    row->addWidget(caption(box, "Label_WallExponent", tr("&n ="), m_wallExponent));
-    row->addWidget(m_wallExponent);
-    row->addStretch(1);
+    auto* flow = new FlowLayout(box);
+    flow->setContentsMargins(0, 0, 0, 0);
+    flow->addWidget(
+        group(box, {caption(box, "Label_Suction", tr("&f_w ="), m_suction), m_suction, m_suctionSlider}, false));
+    flow->addWidget(group(box, {caption(box, "Label_ThermalWall", tr("&Wall:"), m_thermalWall), m_thermalWall}, false));
+    flow->addWidget(
+        group(box, {caption(box, "Label_WallExponent", tr("&n ="), m_wallExponent), m_wallExponent}, false));
     return box;
 }
 
