@@ -4,6 +4,7 @@
 #include "analysis/families.h"
 #include "analysis/shooting_map.h"
 #include "analysis/similarity_solution.h"
+#include "full_solve.h"
 
 #include <benchmark/benchmark.h>
 
@@ -40,18 +41,8 @@ std::vector<Input> spreadOfInputs()
 // window needs after a change of beta or Pr.
 void BM_FullSolve(benchmark::State& state)
 {
-    const std::vector<Input> inputs = spreadOfInputs();
-    std::size_t i = 0;
-    for (auto _ : state) {
-        const Input& in = inputs[i++ % inputs.size()];
-        const Outcome<SimilaritySolution> s = solveSimilarity(in.beta, in.branch, in.Pr);
-        double sum = 0.0;
-        for (Quantity q : kQuantities)
-            if (const Outcome<double> v = quantityValue(*s, q)) sum += *v;
-        const Profiles p = sampleProfiles(*s, 10.0, 300);
-        benchmark::DoNotOptimize(sum);
-        benchmark::DoNotOptimize(p.g.data());
-    }
+    cuneola::bench::solveInTurn(state, spreadOfInputs(),
+                                [](const Input& in) { return solveSimilarity(in.beta, in.branch, in.Pr); });
 }
 BENCHMARK(BM_FullSolve)->Unit(benchmark::kMicrosecond);
 

@@ -2,6 +2,7 @@
 // What a porous or heated wall costs: one full solve with f_w and n set, and its two families.
 #include "analysis/similarity_solution.h"
 #include "analysis/wall_families.h"
+#include "full_solve.h"
 
 #include <benchmark/benchmark.h>
 
@@ -35,22 +36,9 @@ std::vector<WallInput> spreadOfWalls()
 // Both equations, every tabulated quantity and 300 points of each profile, as after a change in the window.
 void BM_FullSolveOverAPorousHeatedWall(benchmark::State& state)
 {
-    const std::vector<WallInput> inputs = spreadOfWalls();
-    std::size_t i = 0;
-    for (auto _ : state) {
-        const WallInput& in = inputs[i++ % inputs.size()];
-        const Outcome<SimilaritySolution> s = solveSimilarity(in.beta, Branch::Attached, in.Pr, in.wall);
-        if (!s) {
-            state.SkipWithError(s.failure().message.c_str());
-            break;
-        }
-        double sum = 0.0;
-        for (Quantity q : kQuantities)
-            if (const Outcome<double> v = quantityValue(*s, q)) sum += *v;
-        const Profiles p = sampleProfiles(*s, 10.0, 300);
-        benchmark::DoNotOptimize(sum);
-        benchmark::DoNotOptimize(p.g.data());
-    }
+    cuneola::bench::solveInTurn(state, spreadOfWalls(), [](const WallInput& in) {
+        return solveSimilarity(in.beta, Branch::Attached, in.Pr, in.wall);
+    });
 }
 // Ten passes over the twelve inputs per repetition, so that every input counts alike.
 BENCHMARK(BM_FullSolveOverAPorousHeatedWall)

@@ -29,6 +29,12 @@ QString formatted(double value, std::chars_format format, int precision)
 
 QString significantText(double value, int digits) { return formatted(value, std::chars_format::general, digits); }
 
+QString signedText(double value, int digits)
+{
+    const QString text = significantText(value, digits);
+    return value > 0.0 ? QLatin1Char('+') + text : text;
+}
+
 QString decimalsText(double value, int decimals) { return formatted(value, std::chars_format::fixed, decimals); }
 
 QString copyText(double value)

@@ -10,6 +10,9 @@ namespace cuneola::ui {
 // Minus zero is written "0"; a value that is not finite gives an empty text.
 QString significantText(double value, int digits);
 
+// As significantText, with a "+" before a positive value: a difference or an error.
+QString signedText(double value, int digits);
+
 // `value` with exactly `decimals` decimals: "0.664", "1.7208".
 QString decimalsText(double value, int decimals);
 

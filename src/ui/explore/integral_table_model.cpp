@@ -38,7 +38,13 @@ double estimateValue(const IntegralEstimate& e, int row)
 
 } // namespace
 
-IntegralTableModel::IntegralTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+IntegralTableModel::IntegralTableModel(QObject* parent)
+    : FixedTableModel(kRows,
+                      {QStringLiteral("quantity"), QStringLiteral("exact"), QStringLiteral("Thwaites"),
+                       QStringLiteral("error"), QStringLiteral("Pohlhausen"), QStringLiteral("error")},
+                      parent)
+{
+}
 
 void IntegralTableModel::setSolution(const SimilaritySolution& solution)
 {
@@ -80,11 +86,6 @@ void IntegralTableModel::setMissing(const QString& reason)
     changeAll();
 }
 
-void IntegralTableModel::changeAll() { emit dataChanged(index(0, 0), index(kRows - 1, ColumnCount - 1)); }
-
-int IntegralTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kRows; }
-int IntegralTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
-
 std::optional<double> IntegralTableModel::error(int row, int methodColumn) const
 {
     const Cell& exact = m_cells[row][0];
@@ -111,8 +112,7 @@ QString IntegralTableModel::cellText(int row, int column, bool forCopy) const
         const std::optional<double> e = error(row, column == ThwaitesErrorColumn ? 1 : 2);
         if (!e) return QString();
         if (forCopy) return cuneola::ui::copyText(*e);
-        const QString text = significantText(*e, kErrorDigits) + QStringLiteral(" %");
-        return *e > 0.0 ? QLatin1Char('+') + text : text;
+        return cuneola::ui::signedText(*e, kErrorDigits) + QStringLiteral(" %");
     }
     default: return {};
     }
@@ -130,40 +130,21 @@ QVariant IntegralTableModel::data(const QModelIndex& index, int role) const
         if (c == ExactColumn) return m_cells[index.row()][0].note;
         return {};
     }
-    if (role == Qt::TextAlignmentRole && index.column() != QuantityColumn)
-        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    if (role == Qt::TextAlignmentRole) return alignment(index);
     return {};
-}
-
-QVariant IntegralTableModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return QAbstractTableModel::headerData(section, orientation, role);
-    switch (section) {
-    case QuantityColumn: return QStringLiteral("quantity");
-    case ExactColumn: return QStringLiteral("exact");
-    case ThwaitesColumn: return QStringLiteral("Thwaites");
-    case PohlhausenColumn: return QStringLiteral("Pohlhausen");
-    case ThwaitesErrorColumn:
-    case PohlhausenErrorColumn: return QStringLiteral("error");
-    default: return {};
-    }
 }
 
 QStringList IntegralTableModel::notes() const
 {
     QStringList notes;
     for (const auto& row : m_cells)
-        for (const Cell& cell : row)
-            if (!cell.note.isEmpty() && !notes.contains(cell.note)) notes << cell.note;
+        for (const Cell& cell : row) addOnce(notes, cell.note);
     return notes;
 }
 
 QString IntegralTableModel::copyText() const
 {
-    QStringList header;
-    for (int c = 0; c < ColumnCount; ++c) header << headerData(c, Qt::Horizontal).toString();
-    QString text = header.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    QString text = headerLine();
     for (int row = 0; row < kRows; ++row) {
         QStringList cells;
         for (int c = 0; c < ColumnCount; ++c) cells << cellText(row, c, true);

@@ -4,16 +4,14 @@
 
 #include "analysis/integral_methods.h"
 #include "analysis/similarity_solution.h"
-
-#include <QAbstractTableModel>
-#include <QStringList>
+#include "ui/explore/fixed_table_model.h"
 
 #include <array>
 #include <optional>
 
 // Rows f''(0), δ*, θ, H, Cf·√Re_x, δ*/x·√Re_x, θ/x·√Re_x, separation β; columns "quantity", "exact",
 // "Thwaites", "error", "Pohlhausen", "error" (errors in per cent of the exact value).
-class IntegralTableModel : public QAbstractTableModel {
+class IntegralTableModel : public FixedTableModel {
     Q_OBJECT
 public:
     enum Column {
@@ -34,10 +32,7 @@ public:
     // No exact solution: every cell is empty for the reason given.
     void setMissing(const QString& reason);
 
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
     // Why cells are empty, each reason once.
     QStringList notes() const;
@@ -51,7 +46,6 @@ private:
     };
     std::optional<double> error(int row, int methodColumn) const;
     QString cellText(int row, int column, bool forCopy) const;
-    void changeAll();
 
     // [row][exact, Thwaites, Pohlhausen]
     std::array<std::array<Cell, 3>, kRows> m_cells;

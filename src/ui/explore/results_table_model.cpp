@@ -48,7 +48,13 @@ QString heldText(double value, int digits)
 
 } // namespace
 
-ResultsTableModel::ResultsTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+ResultsTableModel::ResultsTableModel(QObject* parent)
+    : FixedTableModel(static_cast<int>(kQuantities.size()),
+                      {QStringLiteral("quantity"), QStringLiteral("value"), QStringLiteral("published"),
+                       QStringLiteral("difference")},
+                      parent)
+{
+}
 
 void ResultsTableModel::setSolution(const cuneola::analysis::SimilaritySolution& solution)
 {
@@ -72,15 +78,6 @@ void ResultsTableModel::setMissing(const QString& reason)
     changeAll();
 }
 
-void ResultsTableModel::changeAll() { emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1)); }
-
-int ResultsTableModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
-}
-
-int ResultsTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
-
 std::optional<double> ResultsTableModel::difference(const Row& row)
 {
     if (!row.value || !row.published) return std::nullopt;
@@ -101,9 +98,7 @@ QVariant ResultsTableModel::data(const QModelIndex& index, int role) const
             return row.published ? decimalsText(row.published->value, row.published->decimals) : QString();
         case DifferenceColumn: {
             const std::optional<double> d = difference(row);
-            if (!d) return QString();
-            const QString text = significantText(*d, kDifferenceDigits);
-            return *d > 0.0 ? QLatin1Char('+') + text : text;
+            return d ? cuneola::ui::signedText(*d, kDifferenceDigits) : QString();
         }
         default: return {};
         }
@@ -114,35 +109,20 @@ QVariant ResultsTableModel::data(const QModelIndex& index, int role) const
         if (index.column() == DifferenceColumn && row.published) return tr("computed value minus published value");
         return {};
     }
-    if (role == Qt::TextAlignmentRole && index.column() != QuantityColumn)
-        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    if (role == Qt::TextAlignmentRole) return alignment(index);
     return {};
-}
-
-QVariant ResultsTableModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return QAbstractTableModel::headerData(section, orientation, role);
-    switch (section) {
-    case QuantityColumn: return QStringLiteral("quantity");
-    case ValueColumn: return QStringLiteral("value");
-    case PublishedColumn: return QStringLiteral("published");
-    case DifferenceColumn: return QStringLiteral("difference");
-    default: return {};
-    }
 }
 
 QStringList ResultsTableModel::notes() const
 {
     QStringList notes;
-    for (const Row& row : m_rows)
-        if (!row.note.isEmpty() && !notes.contains(row.note)) notes << row.note;
+    for (const Row& row : m_rows) addOnce(notes, row.note);
     return notes;
 }
 
 QString ResultsTableModel::copyText() const
 {
-    QString text = QStringLiteral("quantity\tvalue\tpublished\tdifference\n");
+    QString text = headerLine();
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         const Row& row = m_rows[i];
         const std::optional<double> d = difference(row);

@@ -3,16 +3,14 @@
 #pragma once
 
 #include "analysis/similarity_solution.h"
-
-#include <QAbstractTableModel>
-#include <QStringList>
+#include "ui/explore/fixed_table_model.h"
 
 #include <array>
 #include <optional>
 
 // Twelve rows in the order of cuneola::analysis::kQuantities; columns "quantity", "value",
 // "published", "difference". A quantity without a value has empty cells and a note.
-class ResultsTableModel : public QAbstractTableModel {
+class ResultsTableModel : public FixedTableModel {
     Q_OBJECT
 public:
     enum Column { QuantityColumn, ValueColumn, PublishedColumn, DifferenceColumn, ColumnCount };
@@ -24,10 +22,7 @@ public:
     // No solution: every value is missing for the reason given.
     void setMissing(const QString& reason);
 
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
     // The reasons for the missing values, each once, in row order.
     QStringList notes() const;
@@ -46,7 +41,6 @@ private:
     };
 
     static std::optional<double> difference(const Row& row);
-    void changeAll();
 
     std::array<Row, cuneola::analysis::kQuantities.size()> m_rows;
 };

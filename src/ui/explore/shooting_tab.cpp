@@ -40,12 +40,6 @@ QString outerOf(MarchMode mode)
     return mode == MarchMode::Energy ? QStringLiteral("g(η max)") : QStringLiteral("f'(η max)");
 }
 
-QString signedText(double v, int digits)
-{
-    const QString text = significantText(v, digits);
-    return v > 0.0 ? QLatin1Char('+') + text : text;
-}
-
 } // namespace
 
 void ShootingTab::setWallNote(bool nonClassicWall) { m_wallNote->setVisible(nonClassicWall); }
