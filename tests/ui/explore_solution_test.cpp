@@ -313,7 +313,9 @@ void ExploreSolutionTest::copyPutsTheWholeTableOnTheClipboard()
     } else {
         table->findChild<QAction*>("copyResultsAction")->trigger();
     }
-    const QStringList lines = QGuiApplication::clipboard()->text().split('\n');
+    QStringList lines = QGuiApplication::clipboard()->text().split('\n');
+    const QString heading = lines.takeFirst();
+    QVERIFY2(heading.startsWith("Results table: β = 2.5, branch attached, Pr = "), qPrintable(heading));
     QCOMPARE(lines.size(), 14); // header, twelve rows, and the empty text after the last line end
     QCOMPARE(lines[0], "quantity\tvalue\tpublished\tdifference");
     QVERIFY(lines[13].isEmpty());
@@ -338,7 +340,9 @@ void ExploreSolutionTest::copyPutsTheWholeTableOnTheClipboard()
 
     s.beta()->setValue(0.0);
     table->findChild<QAction*>("copyResultsAction")->trigger();
-    const QStringList blasius = QGuiApplication::clipboard()->text().split('\n');
+    QStringList blasius = QGuiApplication::clipboard()->text().split('\n');
+    const QString blasiusHeading = blasius.takeFirst();
+    QVERIFY2(blasiusHeading.startsWith("Results table: β = 0, "), qPrintable(blasiusHeading));
     QCOMPARE(blasius.size(), 14);
     QVERIFY2(blasius[1].startsWith("f''(0)\t0.46959998") && blasius[1].contains("\t0.46959999\t-"),
              qPrintable(blasius[1]));

@@ -10,6 +10,7 @@
 #include "ui/common/background_job.h"
 #include "ui/common/copyable_table.h"
 #include "ui/explore/integral_table_model.h"
+#include "ui/explore/table_text.h"
 
 #include <QAction>
 #include <QCategoryAxis>
@@ -61,7 +62,8 @@ ApproximationsTab::ApproximationsTab(QWidget* parent) : QWidget(parent)
         this, m_model,
         {"Table_Integral", tr("Table of the integral methods against the exact solution"), "copyIntegralAction",
          "Command_CopyIntegral", tr("Copy the table of the integral methods"),
-         tr("Put the whole table on the clipboard as tab-separated lines, 15 digits a value (Ctrl+C in the table "
+         tr("Put the whole table on the clipboard as tab-separated lines after a line naming β, the branch, Pr and "
+            "the wall, 15 digits a value (Ctrl+C in the table "
             "does the same).")});
     m_table = table.view;
     m_table->horizontalHeader()->setStretchLastSection(true);
@@ -228,4 +230,7 @@ void ApproximationsTab::computeExactCurve()
 
 void ApproximationsTab::showExactCurve(const ExactCurve& curve) { m_exactShear->replace(curve.points); }
 
-void ApproximationsTab::copyTable() { QGuiApplication::clipboard()->setText(m_model->copyText()); }
+void ApproximationsTab::copyTable()
+{
+    QGuiApplication::clipboard()->setText(cuneola::ui::headed(tr("Integral methods"), m_case, m_model->copyText()));
+}

@@ -2,6 +2,7 @@
 // The Approximations tab: Thwaites' method and Pohlhausen's quartic beside the exact solution.
 #pragma once
 
+#include "analysis/case_heading.h"
 #include "analysis/similarity_solution.h"
 
 #include <QWidget>
@@ -26,6 +27,8 @@ public:
 
     void showSolution(const cuneola::analysis::SimilaritySolution& solution);
     void showNoSolution(const QString& reason);
+    // The inputs the tables are for, named in the first line of every copy.
+    void setCase(const cuneola::analysis::CaseInputs& inputs) { m_case = inputs; }
     bool isBusy() const;
 
     IntegralTableModel* table() const { return m_model; }
@@ -71,4 +74,5 @@ private:
     bool m_curveStarted = false;
     bool m_profilesStale = false;
     std::optional<cuneola::analysis::SimilaritySolution> m_solution;
+    cuneola::analysis::CaseInputs m_case;
 };

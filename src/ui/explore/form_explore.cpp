@@ -11,6 +11,7 @@
 #include "ui/explore/separation_tab.h"
 #include "ui/explore/shooting_tab.h"
 #include "ui/explore/solution_tab.h"
+#include "ui/explore/table_text.h"
 #include "ui/explore/wedge_tab.h"
 
 #include <QDoubleSpinBox>
@@ -137,6 +138,10 @@ void Form_Explore::solve(const ExploreInput& input, const QString& note)
 {
     QStringList messages;
     if (!note.isEmpty()) messages << note;
+    const CaseInputs about = cuneola::ui::caseOf(input);
+    m_solution->setCase(about);
+    m_approximations->setCase(about);
+    m_wedge->setCase(about);
     const Outcome<SimilaritySolution> solution = solveSimilarity(input.beta, input.branch, input.Pr, input.wall);
     m_shooting->setWallNote(!input.wall.isDefault());
     if (!solution) {

@@ -60,7 +60,8 @@ ProfilePanel::ProfilePanel(QWidget* parent) : QWidget(parent)
         this, m_model,
         {"Table_Profiles", tr("Table of the profiles"), "copyProfilesAction", "Command_CopyProfiles",
          tr("Copy the profile table"),
-         tr("Put the table on the clipboard as tab-separated lines, header first, 15 digits a value (Ctrl+C in the "
+         tr("Put the table on the clipboard as tab-separated lines after a line naming β, the branch, Pr, the "
+            "wall and η∞, 15 digits a value (Ctrl+C in the "
             "table does the same).")});
     m_table = table.view;
     // Uniform rows and fixed columns: a table of 100,000 rows fills without measuring each.
@@ -74,8 +75,8 @@ ProfilePanel::ProfilePanel(QWidget* parent) : QWidget(parent)
     m_table->addAction(save);
 
     auto* saveButton = button(this, "Command_SaveProfiles", tr("Save as CSV…"), tr("Save the profile table as CSV"),
-                              tr("Write the table to a comma-separated file, with β, the branch, Pr and η∞ in a "
-                                 "comment line before the header."));
+                              tr("Write the table to a comma-separated file, with β, the branch, Pr, the wall and η∞ "
+                                 "in a comment line before the header, the numbers in scientific notation."));
     connect(saveButton, &QPushButton::clicked, save, &QAction::trigger);
 
     auto* inputs = new QHBoxLayout;

@@ -4,6 +4,7 @@
 
 #include "ui/common/text_view.h"
 #include "ui/explore/explore_numbers.h"
+#include "ui/explore/table_text.h"
 
 #include <cmath>
 
@@ -33,10 +34,8 @@ void ProfileTableModel::setProfiles(const cuneola::analysis::SimilaritySolution&
 {
     beginResetModel();
     m_p = cuneola::analysis::profilesAt(s, etaRows(step, end));
-    m_about = QStringLiteral("β = %1, branch %2, Pr = %3, η∞ = %4")
-                  .arg(cuneola::ui::copyText(s.momentum.beta),
-                       cuneola::ui::fromView(cuneola::analysis::branchName(s.momentum.branch)),
-                       cuneola::ui::copyText(s.Pr), cuneola::ui::copyText(s.momentum.etaInf));
+    m_about = QString::fromStdString(cuneola::analysis::tableHeading("Profiles", cuneola::ui::caseOf(s))) +
+              QStringLiteral(", η∞ = ") + cuneola::ui::copyText(s.momentum.etaInf);
     endResetModel();
 }
 
@@ -85,7 +84,7 @@ QVariant ProfileTableModel::headerData(int section, Qt::Orientation orientation,
     return QString::fromUtf8(kNames[section]);
 }
 
-QString ProfileTableModel::joined(QChar separator) const
+QString ProfileTableModel::joined(QChar separator, QString (*number)(double)) const
 {
     QString text;
     text.reserve(static_cast<qsizetype>(m_p.eta.size()) * 6 * 20 + 64);
@@ -98,16 +97,22 @@ QString ProfileTableModel::joined(QChar separator) const
         for (int c = 0; c < ColumnCount; ++c) {
             if (c > 0) text += separator;
             const std::vector<double>& values = columnOf(m_p, c);
-            if (row < values.size()) text += cuneola::ui::copyText(values[row]);
+            if (row < values.size()) text += number(values[row]);
         }
         text += QLatin1Char('\n');
     }
     return text;
 }
 
-QString ProfileTableModel::copyText() const { return joined(QLatin1Char('\t')); }
+QString ProfileTableModel::copyText() const
+{
+    const QString heading = m_about.isEmpty() ? QString() : m_about + QLatin1Char('\n');
+    return heading + joined(QLatin1Char('\t'), [](double v) { return cuneola::ui::copyText(v); });
+}
 
 QByteArray ProfileTableModel::csv() const
 {
-    return (QStringLiteral("# ") + m_about + QLatin1Char('\n') + joined(QLatin1Char(','))).toUtf8();
+    return (QStringLiteral("# ") + m_about + QLatin1Char('\n') +
+            joined(QLatin1Char(','), [](double v) { return cuneola::ui::csvNumber(v); }))
+        .toUtf8();
 }

@@ -23,17 +23,19 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
-    // The table as tab-separated lines, header first, 15 significant digits a value.
+    // The table as tab-separated lines after a heading line with β, the branch, Pr, the wall
+    // and η∞, then the header, 15 significant digits a value.
     QString copyText() const;
-    // Comma-separated, a comment line with β, the branch, Pr and η∞, then the header.
+    // Comma-separated, the heading as a comment line, then the header; values in scientific
+    // notation so that no spreadsheet import misreads them.
     QByteArray csv() const;
 
     // The eta of each row for a step and an end: i * step, never a sum of steps.
     static std::vector<double> etaRows(double step, double end);
 
 private:
-    QString joined(QChar separator) const;
+    QString joined(QChar separator, QString (*number)(double)) const;
 
     cuneola::analysis::Profiles m_p;
-    QString m_about; // "β = 0, branch attached, Pr = 0.7, η∞ = 8.4"
+    QString m_about; // "Profiles: β = 0, branch attached, Pr = 0.7, isothermal wall, f_w = 0, η∞ = 8.4"
 };

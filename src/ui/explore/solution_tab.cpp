@@ -9,6 +9,7 @@
 #include "ui/explore/explore_numbers.h"
 #include "ui/explore/profile_panel.h"
 #include "ui/explore/results_table_model.h"
+#include "ui/explore/table_text.h"
 
 #include <QAction>
 #include <QCategoryAxis>
@@ -167,7 +168,8 @@ QWidget* SolutionTab::buildTablePane()
     const cuneola::ui::CopyableTable table = cuneola::ui::copyableTable(
         this, m_results,
         {"Table_Results", tr("Table of results"), "copyResultsAction", "Command_CopyResults", tr("Copy the table"),
-         tr("Put the whole table on the clipboard as tab-separated lines, 15 digits a value (Ctrl+C in the table "
+         tr("Put the whole table on the clipboard as tab-separated lines after a line naming β, the branch, Pr and "
+            "the wall, 15 digits a value (Ctrl+C in the table "
             "does the same).")});
     m_table = table.view;
     // Columns sized once for the widest texts they take: sizing them to every new value
@@ -383,4 +385,7 @@ QStringList SolutionTab::pinNames() const
     return names;
 }
 
-void SolutionTab::copyResults() { QGuiApplication::clipboard()->setText(m_results->copyText()); }
+void SolutionTab::copyResults()
+{
+    QGuiApplication::clipboard()->setText(cuneola::ui::headed(tr("Results table"), m_case, m_results->copyText()));
+}

@@ -2,6 +2,7 @@
 // The Solution tab: the exact profiles with pins to compare, and the table of tabulated quantities.
 #pragma once
 
+#include "analysis/case_heading.h"
 #include "analysis/similarity_solution.h"
 
 #include <QWidget>
@@ -30,6 +31,8 @@ public:
     void showSolution(const cuneola::analysis::SimilaritySolution& solution);
     // No solution: a plain sentence instead of curves and numbers.
     void showNoSolution(const QString& reason);
+    // The inputs the tables are for, named in the first line of every copy.
+    void setCase(const cuneola::analysis::CaseInputs& inputs) { m_case = inputs; }
 
     // "β = 0.1, Pr = 0.7" for each pin, oldest first.
     QStringList pinNames() const;
@@ -78,4 +81,5 @@ private:
     bool m_curvesStale = false;
     double m_beta = 0.0, m_Pr = 0.0;
     cuneola::analysis::Profiles m_profiles;
+    cuneola::analysis::CaseInputs m_case;
 };

@@ -8,6 +8,7 @@
 #include "ui/common/text_view.h"
 #include "ui/explore/explore_numbers.h"
 #include "ui/explore/station_table_model.h"
+#include "ui/explore/table_text.h"
 #include "ui/explore/wedge_picture.h"
 
 #include <QAction>
@@ -108,7 +109,8 @@ WedgeTab::WedgeTab(QWidget* parent) : QWidget(parent)
         this, m_table,
         {"Table_Station", tr("Table of the station"), "copyStationAction", "Command_CopyStation",
          tr("Copy the station's table"),
-         tr("Put the table on the clipboard as tab-separated lines, 15 digits a value (Ctrl+C in the table does the "
+         tr("Put the table on the clipboard as tab-separated lines after a line naming β, the branch, Pr and the "
+            "wall, 15 digits a value (Ctrl+C in the table does the "
             "same).")});
     m_tableView = table.view;
     m_tableView->horizontalHeader()->setStretchLastSection(true);
@@ -294,4 +296,7 @@ void WedgeTab::drawPicture()
     m_picture->setFlow(flow, m_solution->momentum.beta, st.x);
 }
 
-void WedgeTab::copyStation() { QGuiApplication::clipboard()->setText(m_table->copyText()); }
+void WedgeTab::copyStation()
+{
+    QGuiApplication::clipboard()->setText(cuneola::ui::headed(tr("Wedge station"), m_case, m_table->copyText()));
+}

@@ -2,6 +2,7 @@
 // The Wedge tab: the exact solution on a real wedge, a fluid, a velocity and a station, in SI units.
 #pragma once
 
+#include "analysis/case_heading.h"
 #include "analysis/similarity_solution.h"
 #include "analysis/wedge_station.h"
 
@@ -24,6 +25,8 @@ public:
 
     void showSolution(const cuneola::analysis::SimilaritySolution& solution);
     void showNoSolution(const QString& reason);
+    // The inputs the tables are for, named in the first line of every copy.
+    void setCase(const cuneola::analysis::CaseInputs& inputs) { m_case = inputs; }
 
     // The station as the boxes hold it.
     cuneola::analysis::Station station() const;
@@ -64,4 +67,5 @@ private:
     std::optional<cuneola::analysis::SimilaritySolution> m_solution;
     QString m_noSolution;
     bool m_pictureStale = false;
+    cuneola::analysis::CaseInputs m_case;
 };
