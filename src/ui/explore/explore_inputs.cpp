@@ -174,7 +174,13 @@ ExploreInputs::ExploreInputs(QWidget* parent) : QWidget(parent)
         m_PrSlider->setValue(positionOfPr(1.0));
     }
     updateBranchChoice(0.0);
-    // The sliders are read as the β and Pr they set, as their boxes hold them.
+    speakSliders();
+    connectInputs();
+}
+
+// The sliders are read as the β, Pr and f_w they set, as their boxes hold them.
+void ExploreInputs::speakSliders()
+{
     cuneola::ui::speakSliderAs(m_betaSlider,
                                {[](int position) { return boxValue(betaAt(position), kBetaDecimals); }, positionOfBeta,
                                 0.001, [](double beta) { return significantText(beta, kBetaDecimals + 1); }});
@@ -185,20 +191,24 @@ ExploreInputs::ExploreInputs(QWidget* parent) : QWidget(parent)
                                {[](int position) { return boxValue(suctionAt(position), kSuctionDecimals); },
                                 positionOfSuction, 0.01,
                                 [](double fw) { return significantText(fw, kSuctionDecimals + 2); }});
+}
 
+// A slider sets its box; the box announces the change.
+void ExploreInputs::followSlider(QSlider* slider, QDoubleSpinBox* box, double (*valueAt)(int))
+{
+    connect(slider, &QSlider::valueChanged, this, [this, box, valueAt](int position) {
+        m_fromSlider = true;
+        box->setValue(valueAt(position));
+        m_fromSlider = false;
+    });
+}
+
+void ExploreInputs::connectInputs()
+{
     connect(m_beta, &QDoubleSpinBox::valueChanged, this, &ExploreInputs::betaEdited);
     connect(m_Pr, &QDoubleSpinBox::valueChanged, this, &ExploreInputs::prEdited);
-    // A slider sets its box; the box announces the change.
-    connect(m_betaSlider, &QSlider::valueChanged, this, [this](int position) {
-        m_fromSlider = true;
-        m_beta->setValue(betaAt(position));
-        m_fromSlider = false;
-    });
-    connect(m_PrSlider, &QSlider::valueChanged, this, [this](int position) {
-        m_fromSlider = true;
-        m_Pr->setValue(PrAt(position));
-        m_fromSlider = false;
-    });
+    followSlider(m_betaSlider, m_beta, betaAt);
+    followSlider(m_PrSlider, m_Pr, PrAt);
     connect(m_branch, &QComboBox::currentIndexChanged, this, [this] {
         m_chosenBranch = static_cast<Branch>(m_branch->currentData().toInt());
         nameBranch();
@@ -206,11 +216,7 @@ ExploreInputs::ExploreInputs(QWidget* parent) : QWidget(parent)
         announce();
     });
     connect(m_suction, &QDoubleSpinBox::valueChanged, this, &ExploreInputs::suctionEdited);
-    connect(m_suctionSlider, &QSlider::valueChanged, this, [this](int position) {
-        m_fromSlider = true;
-        m_suction->setValue(suctionAt(position));
-        m_fromSlider = false;
-    });
+    followSlider(m_suctionSlider, m_suction, suctionAt);
     connect(m_thermalWall, &QComboBox::currentIndexChanged, this, &ExploreInputs::thermalWallChosen);
     connect(m_wallExponent, &QDoubleSpinBox::valueChanged, this, [this] { announce(); });
     connect(m_take, &QPushButton::clicked, this, &ExploreInputs::takeRequested);

@@ -58,6 +58,9 @@ private:
     void suctionEdited(double suction);
     void thermalWallChosen();
     QWidget* wallRow();
+    void speakSliders();
+    void connectInputs();
+    void followSlider(QSlider* slider, QDoubleSpinBox* box, double (*valueAt)(int));
     // Enables the reversed-flow item for this β and shows the branch last chosen where it
     // exists; returns a note while the chosen reversed-flow branch cannot be shown.
     QString updateBranchChoice(double beta);
