@@ -109,6 +109,11 @@ TEST(PorousWall, BadInputIsRefusedInWords)
         EXPECT_EQ(s.failure().kind, FailureKind::OutOfRange);
     }
     EXPECT_EQ(solveTranspired(0.2, Branch::ReversedFlow, 0.5).failure().kind, FailureKind::NoSuchBranch);
+    // Below the moved fold the layer has separated: no branch at all, and said so.
+    const double bs = transpiredSeparation(0.3)->beta;
+    EXPECT_TRUE(reversedFlowExists(bs + 1e-3, 0.3));
+    EXPECT_FALSE(reversedFlowExists(bs - 1e-3, 0.3));
+    EXPECT_EQ(solveTranspired(bs - 1e-3, Branch::ReversedFlow, 0.3).failure().kind, FailureKind::BeyondSeparation);
 }
 
 TEST(PorousWall, BetaFamilyRunsThroughTheMovedFold)
