@@ -12,7 +12,7 @@ namespace cuneola::analysis {
 inline constexpr double kMaxBeta = 4.0;
 // Shooting never takes the far field further out than this.
 inline constexpr double kMaxEtaInf = 80.0;
-// Both the Newton iteration on f''(0) and the growth of eta_inf stop at this
+// The Newton iteration on f''(0) stops at this
 // relative (and, below 1, absolute) change.
 inline constexpr double kShootingTolerance = 1e-12;
 
@@ -23,7 +23,7 @@ struct MomentumSolution {
     Branch branch = Branch::Attached;
     double suction = 0.0;           // f(0) = f_w: 0 on an impermeable wall
     double wallShear = 0.0;         // f''(0)
-    double etaInf = 0.0;            // the far field chosen: f''(0) no longer changed beyond it
+    double etaInf = 0.0;            // the far end, where the asymptotic far-field condition was imposed
     double farShear = 0.0;          // f''(eta_inf), which should be negligible
     double outerF = 0.0;            // f(eta_inf); beyond, f = outerF + (eta - eta_inf)
     double displacement = 0.0;      // delta* = int (1 - f') = eta_inf - (f(eta_inf) - f_w)

@@ -20,7 +20,9 @@ struct SensitivitySystem {
     double beta;
     ShootingParameter parameter;
 
-    void operator()(const SensitivityState& y, SensitivityState& dy, double /*eta*/) const
+    // Any state that begins with these six components (see ShootingState).
+    template <class State>
+    void operator()(const State& y, State& dy, double /*eta*/) const
     {
         const double f = y[0], fp = y[1], fpp = y[2];
         const double u = y[3], up = y[4], upp = y[5];
@@ -31,6 +33,21 @@ struct SensitivitySystem {
         dy[4] = upp;
         const double forcing = parameter == ShootingParameter::Beta ? -(1.0 - fp * fp) : 0.0;
         dy[5] = -(f * upp + u * fpp) + 2.0 * beta * fp * up + forcing;
+    }
+};
+
+// A shooting march that also yields what the converged profile gives: the six above,
+// then F = int f and Theta = int f'(1 - f'), so that the last Newton march is the profile.
+using ShootingState = std::array<double, 8>;
+
+struct ShootingSystem {
+    SensitivitySystem sensitivity;
+
+    void operator()(const ShootingState& y, ShootingState& dy, double eta) const
+    {
+        sensitivity(y, dy, eta);
+        dy[6] = y[0];
+        dy[7] = y[1] * (1.0 - y[1]);
     }
 };
 

@@ -2,6 +2,7 @@
 // Where Newton shooting starts: f''(0) and eta_inf from tables, never from the user.
 #include "analysis/internal/starting_values.h"
 
+#include "analysis/internal/far_field.h"
 #include "analysis/published_values.h"
 
 #include <algorithm>
@@ -34,6 +35,23 @@ constexpr std::array<BranchPoint, 33> kReversedFlow{{
 
 double lerp(double x0, double y0, double x1, double y1, double x) { return y0 + (y1 - y0) * (x - x0) / (x1 - x0); }
 
+struct Thickness {
+    double beta;
+    double displacement;
+};
+
+// delta* on the attached branch, rounded: only where the far end goes.
+constexpr std::array<Thickness, 8> kAttachedDisplacement{{
+    {-0.1988, 2.34},
+    {-0.15, 1.65},
+    {-0.1, 1.44},
+    {0.0, 1.22},
+    {0.3, 0.91},
+    {1.0, 0.65},
+    {2.0, 0.50},
+    {4.0, 0.37},
+}};
+
 StartingValue attached(double beta, double separation)
 {
     const auto table = inglisTable();
@@ -44,14 +62,14 @@ StartingValue attached(double beta, double separation)
         const double square = row.wallShear * row.wallShear;
         if (beta <= row.beta) {
             const double s2 = lerp(previousBeta, previousSquare, row.beta, square, beta);
-            return {std::sqrt(std::max(s2, 0.0)), 4.0};
+            return {std::sqrt(std::max(s2, 0.0)), 4.0, attachedFarEnd(beta)};
         }
         previousBeta = row.beta;
         previousSquare = square;
     }
     // Beyond the table f''(0) grows like sqrt(beta).
     const PublishedWallShear& last = table.back();
-    return {last.wallShear * std::sqrt(beta / last.beta), 3.0};
+    return {last.wallShear * std::sqrt(beta / last.beta), 3.0, attachedFarEnd(beta)};
 }
 
 StartingValue reversed(double beta, double separation)
@@ -60,18 +78,29 @@ StartingValue reversed(double beta, double separation)
     if (beta <= first.beta) {
         // Between the fold and the first point f''(0)^2 grows linearly with beta.
         const double s2 = lerp(separation, 0.0, first.beta, first.wallShear * first.wallShear, beta);
-        return {-std::sqrt(std::max(s2, 0.0)), first.etaInf - 2.0};
+        return {-std::sqrt(std::max(s2, 0.0)), first.etaInf - 2.0, first.etaInf};
     }
     const auto next = std::find_if(kReversedFlow.begin(), kReversedFlow.end(),
                                    [beta](const BranchPoint& p) { return p.beta >= beta; });
-    if (next == kReversedFlow.end()) return {kReversedFlow.back().wallShear, kReversedFlow.back().etaInf - 3.0};
+    if (next == kReversedFlow.end())
+        return {kReversedFlow.back().wallShear, kReversedFlow.back().etaInf - 3.0, kReversedFlow.back().etaInf};
     const BranchPoint& right = *next;
     const BranchPoint& left = *std::prev(next);
-    return {lerp(left.beta, left.wallShear, right.beta, right.wallShear, beta),
-            std::max(left.etaInf, right.etaInf) - 3.0};
+    const double farEnd = std::max(left.etaInf, right.etaInf);
+    return {lerp(left.beta, left.wallShear, right.beta, right.wallShear, beta), farEnd - 3.0, farEnd};
 }
 
 } // namespace
+
+double attachedFarEnd(double beta)
+{
+    const auto& t = kAttachedDisplacement;
+    beta = std::clamp(beta, t.front().beta, t.back().beta);
+    const auto next = std::find_if(t.begin() + 1, t.end() - 1, [beta](const Thickness& p) { return p.beta >= beta; });
+    const Thickness& left = *std::prev(next);
+    const double displacement = lerp(left.beta, left.displacement, next->beta, next->displacement, beta);
+    return std::ceil(std::max(displacement, 0.0) + farZeta(beta));
+}
 
 StartingValue startingValue(double beta, Branch branch, double separation)
 {
