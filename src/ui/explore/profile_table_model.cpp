@@ -32,10 +32,21 @@ std::vector<double> ProfileTableModel::etaRows(double step, double end)
 
 void ProfileTableModel::setProfiles(const cuneola::analysis::SimilaritySolution& s, double step, double end)
 {
+    cuneola::analysis::Profiles p = cuneola::analysis::profilesAt(s, etaRows(step, end));
+    const QString about = QString::fromStdString(cuneola::analysis::tableHeading("Profiles", cuneola::ui::caseOf(s))) +
+                          QStringLiteral(", η∞ = ") + cuneola::ui::copyText(s.momentum.etaInf);
+    // The same rows with new values (a new beta or Pr): the cells change, the view's
+    // layout and scroll position stay, and only the cells in view repaint.
+    const bool sameShape = p.eta == m_p.eta && p.g.size() == m_p.g.size();
+    if (sameShape && rowCount() > 0) {
+        m_p = std::move(p);
+        m_about = about;
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+        return;
+    }
     beginResetModel();
-    m_p = cuneola::analysis::profilesAt(s, etaRows(step, end));
-    m_about = QString::fromStdString(cuneola::analysis::tableHeading("Profiles", cuneola::ui::caseOf(s))) +
-              QStringLiteral(", η∞ = ") + cuneola::ui::copyText(s.momentum.etaInf);
+    m_p = std::move(p);
+    m_about = about;
     endResetModel();
 }
 

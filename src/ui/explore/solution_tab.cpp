@@ -5,6 +5,7 @@
 #include "ui/charts/chart_axes.h"
 #include "ui/charts/chart_parts.h"
 #include "ui/charts/chart_view.h"
+#include "ui/charts/straight_runs.h"
 #include "ui/common/copyable_table.h"
 #include "ui/explore/explore_numbers.h"
 #include "ui/explore/profile_panel.h"
@@ -254,12 +255,24 @@ void SolutionTab::drawCurves()
     // f grows without bound and leaves through the top, as in the main window's plot.
     double low = 0.0, high = 1.0;
     for (std::size_t c = 0; c < m_curves.size(); ++c) {
-        m_curves[c]->replace(pointsOf(p.eta, *values[c]));
         if (c == 0) continue;
         for (double v : *values[c]) low = std::min(low, v), high = std::max(high, v);
     }
     cuneola::ui::setRoundTicks(m_etaAxis, 0.0, range.end);
     cuneola::ui::setRoundTicks(m_valueAxis, low - 0.04 * (high - low), high + 0.08 * (high - low));
+    // Fewer points to stroke beyond the momentum layer, where f, f' and f'' run straight;
+    // the layer itself keeps its full resolution.
+    const QSizeF span(m_etaAxis->max() - m_etaAxis->min(), m_valueAxis->max() - m_valueAxis->min());
+    const auto inLayer =
+        static_cast<qsizetype>(std::upper_bound(p.eta.begin(), p.eta.end(), range.momentumEnd) - p.eta.begin());
+    for (std::size_t c = 0; c < m_curves.size(); ++c) {
+        QList<QPointF> points = pointsOf(p.eta, *values[c]);
+        if (inLayer >= 1 && points.size() > inLayer + 2) {
+            const QList<QPointF> outer = withoutStraightRuns(points.mid(inLayer - 1), span);
+            points = points.first(inLayer - 1) + outer;
+        }
+        m_curves[c]->replace(points);
+    }
 }
 
 void SolutionTab::showNoSolution(const QString& reason)
