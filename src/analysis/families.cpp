@@ -5,6 +5,7 @@
 #include "analysis/energy_solution.h"
 #include "analysis/internal/family_sweeps.h"
 #include "analysis/internal/starting_values.h"
+#include "numbertext/number_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -110,8 +111,45 @@ Outcome<double> largePrandtlAsymptote(double Pr, double wallShear)
     return std::cbrt(Pr * wallShear / 6.0) / std::tgamma(4.0 / 3.0);
 }
 
+Outcome<PowerFit> powerFit(const std::function<Outcome<double>(double)>& wallGradient, double fromPr, double toPr,
+                           const FamilyControl& control)
+{
+    if (!(fromPr >= kMinPr && toPr <= kMaxPr))
+        return fail(FailureKind::OutOfRange, "The range of the fit must lie within " + shortNumber(kMinPr) +
+                                                 " <= Pr <= " + shortNumber(kMaxPr) + ".");
+    if (!(fromPr < toPr))
+        return fail(FailureKind::OutOfRange, "The range of the fit is empty: the first Pr must be below the last.");
+    constexpr int kFitPoints = 25;
+    // Least squares of y = log g'(0) on x = log Pr over points evenly spaced in x.
+    double sx = 0.0, sy = 0.0, sxx = 0.0, sxy = 0.0;
+    int n = 0;
+    const double x0 = std::log(fromPr), x1 = std::log(toPr);
+    for (int i = 0; i < kFitPoints; ++i) {
+        if (control.cancelled()) return familyCancelled();
+        // The ends exactly, so that Pr stays within the range asked for.
+        const double Pr = i == 0                ? fromPr
+                          : i == kFitPoints - 1 ? toPr
+                                                : std::exp(x0 + (x1 - x0) * i / (kFitPoints - 1));
+        const double x = std::log(Pr);
+        const Outcome<double> g = wallGradient(Pr);
+        control.report((i + 1.0) / kFitPoints);
+        if (!g || !(*g > 0.0)) continue;
+        const double y = std::log(*g);
+        sx += x, sy += y, sxx += x * x, sxy += x * y;
+        ++n;
+    }
+    if (n < 2) return fail(FailureKind::NotDefined, "g'(0) is missing over the range of the fit.");
+    PowerFit fit;
+    fit.b = (n * sxy - sx * sy) / (n * sxx - sx * sx);
+    fit.a = std::exp((sy - fit.b * sx) / n);
+    fit.fromPr = fromPr;
+    fit.toPr = toPr;
+    return fit;
+}
+
 Outcome<PrandtlFamily> prandtlSweep(const MomentumSolution& momentum, int count, const FamilyControl& control,
-                                    const std::function<Outcome<double>(double)>& wallGradient)
+                                    const std::function<Outcome<double>(double)>& wallGradient, double fitFromPr,
+                                    double fitToPr)
 {
     PrandtlFamily family;
     family.momentum = momentum;
@@ -130,35 +168,22 @@ Outcome<PrandtlFamily> prandtlSweep(const MomentumSolution& momentum, int count,
         control.report((i + 1) / total);
     }
 
-    // Least squares of y = log g'(0) on x = log Pr over points evenly spaced in x.
-    double sx = 0.0, sy = 0.0, sxx = 0.0, sxy = 0.0;
-    int n = 0;
-    const double x0 = std::log(kPowerFitFromPr), x1 = std::log(kPowerFitToPr);
-    for (int i = 0; i < kFitPoints; ++i) {
-        if (control.cancelled()) return familyCancelled();
-        const double x = x0 + (x1 - x0) * i / (kFitPoints - 1);
-        const Outcome<double> g = wallGradient(std::exp(x));
-        control.report((count + i + 1) / total);
-        if (!g || !(*g > 0.0)) continue;
-        const double y = std::log(*g);
-        sx += x, sy += y, sxx += x * x, sxy += x * y;
-        ++n;
-    }
-    if (n >= 2) {
-        PowerFit fit;
-        fit.b = (n * sxy - sx * sy) / (n * sxx - sx * sx);
-        fit.a = std::exp((sy - fit.b * sx) / n);
-        family.fit = fit;
-    }
+    FamilyControl fitControl{control.cancel, [&control, count, total](double fraction) {
+                                 control.report((count + fraction * kFitPoints) / total);
+                             }};
+    family.fit = powerFit(wallGradient, fitFromPr, fitToPr, fitControl);
+    if (control.cancelled()) return familyCancelled();
     return family;
 }
 
-Outcome<PrandtlFamily> prandtlFamily(double beta, Branch branch, int count, const FamilyControl& control)
+Outcome<PrandtlFamily> prandtlFamily(double beta, Branch branch, int count, const FamilyControl& control,
+                                     double fitFromPr, double fitToPr)
 {
     const Outcome<MomentumSolution> momentum = solveMomentum(beta, branch);
     if (!momentum) return momentum.failure();
     const MomentumSolution& m = *momentum;
-    return prandtlSweep(m, count, control, [&m](double Pr) { return wallTemperatureGradient(m, Pr); });
+    return prandtlSweep(
+        m, count, control, [&m](double Pr) { return wallTemperatureGradient(m, Pr); }, fitFromPr, fitToPr);
 }
 
 } // namespace cuneola::analysis

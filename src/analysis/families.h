@@ -6,6 +6,7 @@
 #include "analysis/momentum_solution.h"
 #include "analysis/outcome.h"
 
+#include <functional>
 #include <vector>
 
 namespace cuneola::analysis {
@@ -27,15 +28,23 @@ struct BetaFamily {
 };
 Outcome<BetaFamily> betaFamily(const FamilyControl& control = {});
 
-// The Prandtl numbers the power fit spans.
+// The Prandtl numbers the power fit spans unless the caller chooses others.
 inline constexpr double kPowerFitFromPr = 0.6;
 inline constexpr double kPowerFitToPr = 10.0;
 
-// g'(0) ~ a Pr^b by least squares on log g'(0) against log Pr.
+// g'(0) ~ a Pr^b by least squares on log g'(0) against log Pr, over fromPr <= Pr <= toPr.
 struct PowerFit {
     double a = 0.0;
     double b = 0.0;
+    double fromPr = kPowerFitFromPr;
+    double toPr = kPowerFitToPr;
 };
+
+// The fit over 25 points evenly spaced in log Pr from fromPr to toPr, g'(0) = wallGradient(Pr).
+// OutOfRange, before anything is solved, for a range that is empty, inverted, not finite or
+// outside kMinPr..kMaxPr; NotDefined when fewer than two of its points have g'(0) > 0.
+Outcome<PowerFit> powerFit(const std::function<Outcome<double>(double)>& wallGradient, double fromPr, double toPr,
+                           const FamilyControl& control = {});
 
 struct PrandtlFamilyPoint {
     double Pr;
@@ -45,11 +54,13 @@ struct PrandtlFamilyPoint {
 struct PrandtlFamily {
     MomentumSolution momentum;
     std::vector<PrandtlFamilyPoint> points; // log-spaced from kMinPr to kMaxPr
-    // Over kPowerFitFromPr <= Pr <= kPowerFitToPr; missing where g'(0) is.
+    // Over the range asked for; missing where g'(0) is.
     Outcome<PowerFit> fit = Failure{FailureKind::NotDefined, "g'(0) is missing over the range of the fit."};
 };
 // g'(0) for the given beta and branch at `count` log-spaced Pr from 0.001 to 1000.
-Outcome<PrandtlFamily> prandtlFamily(double beta, Branch branch, int count = 121, const FamilyControl& control = {});
+// The power fit spans fromPr..toPr (see powerFit; a range it refuses leaves only the fit missing).
+Outcome<PrandtlFamily> prandtlFamily(double beta, Branch branch, int count = 121, const FamilyControl& control = {},
+                                     double fitFromPr = kPowerFitFromPr, double fitToPr = kPowerFitToPr);
 
 // The thick thermal layer of Pr -> 0 sees f = eta - delta*: g'(0) -> sqrt(2 Pr / pi).
 double smallPrandtlAsymptote(double Pr);

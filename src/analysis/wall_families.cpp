@@ -68,15 +68,22 @@ Outcome<BetaFamily> betaFamily(double suction, const FamilyControl& control)
 }
 
 Outcome<PrandtlFamily> prandtlFamily(double beta, Branch branch, const WallConditions& wall, int count,
-                                     const FamilyControl& control)
+                                     const FamilyControl& control, double fitFromPr, double fitToPr)
 {
-    if (wall.isDefault()) return prandtlFamily(beta, branch, count, control);
+    if (wall.isDefault()) return prandtlFamily(beta, branch, count, control, fitFromPr, fitToPr);
     if (const Outcome<ThermalWall> checked = checkThermalWall(wall.thermal); !checked) return checked.failure();
     const Outcome<MomentumSolution> momentum = solveTranspired(beta, branch, wall.suction);
     if (!momentum) return momentum.failure();
     const MomentumSolution& m = *momentum;
     const ThermalWall& thermal = wall.thermal;
-    return prandtlSweep(m, count, control, [&m, &thermal](double Pr) { return wallHeatFlux(m, Pr, thermal); });
+    return prandtlSweep(
+        m, count, control, [&m, &thermal](double Pr) { return wallHeatFlux(m, Pr, thermal); }, fitFromPr, fitToPr);
+}
+
+Outcome<PowerFit> powerFit(const MomentumSolution& momentum, const ThermalWall& wall, double fromPr, double toPr,
+                           const FamilyControl& control)
+{
+    return powerFit([&momentum, &wall](double Pr) { return wallHeatFlux(momentum, Pr, wall); }, fromPr, toPr, control);
 }
 
 Outcome<double> smallPrandtlAsymptote(double Pr, double beta, const ThermalWall& wall)

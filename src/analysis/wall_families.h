@@ -15,7 +15,12 @@ Outcome<BetaFamily> betaFamily(double suction, const FamilyControl& control);
 // g'(0) along Pr for this wall over the momentum solution for (beta, branch, f_w), with the
 // power fit over 0.6 <= Pr <= 10; at default conditions prandtlFamily() itself.
 Outcome<PrandtlFamily> prandtlFamily(double beta, Branch branch, const WallConditions& wall, int count,
-                                     const FamilyControl& control);
+                                     const FamilyControl& control, double fitFromPr = kPowerFitFromPr,
+                                     double fitToPr = kPowerFitToPr);
+
+// The power fit of g'(0) for this wall over `momentum`, fromPr to toPr (see powerFit).
+Outcome<PowerFit> powerFit(const MomentumSolution& momentum, const ThermalWall& wall, double fromPr, double toPr,
+                           const FamilyControl& control = {});
 
 // The two limits of g'(0) for this wall (see smallPrandtlLimit, largePrandtlLimit); for the
 // isothermal wall exactly today's smallPrandtlAsymptote and largePrandtlAsymptote.

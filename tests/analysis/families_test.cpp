@@ -93,5 +93,34 @@ TEST(PrandtlFamily, ReversedFlowHasNoThinLayerAsymptote)
     EXPECT_FALSE(prandtlFamily(-0.25, Branch::Attached, 21));
 }
 
+TEST(PowerFit, SpansTheRangeAskedForAndRefusesOneThatIsEmptyInvertedOrOutside)
+{
+    const MomentumSolution blasius = *solveMomentum(0.0, Branch::Attached);
+    const struct {
+        double from, to;
+        bool fits;
+    } cases[] = {{0.6, 10.0, true},  {100.0, 1000.0, true}, {5.0, 5.0, false},
+                 {10.0, 0.6, false}, {0.0001, 1.0, false},  {1.0, NAN, false}};
+    for (const auto& c : cases) {
+        int solves = 0;
+        const Outcome<PowerFit> fit = powerFit(
+            [&](double Pr) {
+                ++solves;
+                EXPECT_TRUE(Pr >= c.from && Pr <= c.to) << Pr;
+                return wallTemperatureGradient(blasius, Pr);
+            },
+            c.from, c.to);
+        ASSERT_EQ(bool(fit), c.fits) << c.from << " " << c.to;
+        if (!c.fits) {
+            EXPECT_EQ(fit.failure().kind, FailureKind::OutOfRange);
+            EXPECT_EQ(solves, 0);
+            continue;
+        }
+        EXPECT_EQ(fit->fromPr, c.from);
+        EXPECT_EQ(fit->toPr, c.to);
+        EXPECT_NEAR(fit->b, 1.0 / 3.0, 0.015); // the thin-layer exponent, closer at large Pr
+    }
+}
+
 } // namespace
 } // namespace cuneola::analysis

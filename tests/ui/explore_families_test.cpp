@@ -46,6 +46,8 @@ private slots:
     void clickOnACurveChoosesBetaAndBranch_data();
     void clickOnACurveChoosesBetaAndBranch();
     void heatTransferFollowsBetaAndBranch();
+    void powerFitStatesTheRangeItUsed_data();
+    void powerFitStatesTheRangeItUsed();
     void prandtlChangeMovesOnlyTheMarker();
     void quickBetaChangesLeaveTheLastFamily();
     void foldZoomLabelsRoundTicks();
@@ -144,6 +146,42 @@ void ExploreFamiliesTest::heatTransferFollowsBetaAndBranch()
     QCOMPARE(seriesOf(*s.explore, "Chart_HeatTransfer", "largePr")->count(), 0);
     QVERIFY(seriesOf(*s.explore, "Chart_HeatTransfer", "smallPr")->count() > 0);
     QVERIFY(control<QLabel>(*s.explore, "Lbl_HeatNote")->text().contains("f''(0) > 0"));
+}
+
+void ExploreFamiliesTest::powerFitStatesTheRangeItUsed_data()
+{
+    QTest::addColumn<double>("from");
+    QTest::addColumn<double>("to");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("chosen range") << 1.0 << 100.0 << "fit over 1 ≤ Pr ≤ 100: g'(0) ≈ 0.4";
+    QTest::newRow("empty range") << 5.0 << 5.0 << "No power fit: The range of the fit is empty";
+    QTest::newRow("inverted range") << 10.0 << 0.6 << "No power fit: The range of the fit is empty";
+}
+
+void ExploreFamiliesTest::powerFitStatesTheRangeItUsed()
+{
+    QFETCH(double, from);
+    QFETCH(double, to);
+    QFETCH(QString, said);
+    ExploreSession s;
+    s.open();
+    WAIT_UNTIL_IDLE(*s.explore);
+    auto* fromBox = control<QDoubleSpinBox>(*s.explore, "Spin_FitFromPr");
+    auto* toBox = control<QDoubleSpinBox>(*s.explore, "Spin_FitToPr");
+    QCOMPARE(fromBox->value(), 0.6);
+    QCOMPARE(toBox->value(), 10.0);
+    const QList<QPointF> curve = seriesOf(*s.explore, "Chart_HeatTransfer", "gradient")->points();
+    toBox->setValue(1000.0); // so that no range passes through an inverted one on the way
+    fromBox->setValue(from);
+    toBox->setValue(to);
+    const QString fit = control<QLabel>(*s.explore, "Lbl_Fit")->text();
+    QVERIFY2(fit.contains(said), qPrintable(fit));
+    QCOMPARE(seriesOf(*s.explore, "Chart_HeatTransfer", "gradient")->points(), curve); // the curve stays
+    // A new β keeps the range chosen.
+    s.beta()->setValue(0.5);
+    WAIT_UNTIL_IDLE(*s.explore);
+    QVERIFY2(control<QLabel>(*s.explore, "Lbl_Fit")->text().contains(said.section(QLatin1Char(':'), 0, 0)),
+             qPrintable(control<QLabel>(*s.explore, "Lbl_Fit")->text()));
 }
 
 void ExploreFamiliesTest::prandtlChangeMovesOnlyTheMarker()

@@ -15,8 +15,9 @@ Failure familyCancelled();
 std::vector<double> attachedSweepBetas();
 
 // g'(0) = wallGradient(Pr) at `count` log-spaced Pr from kMinPr to kMaxPr over `momentum`,
-// and the power fit over kPowerFitFromPr to kPowerFitToPr.
+// and the power fit over fitFromPr to fitToPr.
 Outcome<PrandtlFamily> prandtlSweep(const MomentumSolution& momentum, int count, const FamilyControl& control,
-                                    const std::function<Outcome<double>(double)>& wallGradient);
+                                    const std::function<Outcome<double>(double)>& wallGradient, double fitFromPr,
+                                    double fitToPr);
 
 } // namespace cuneola::analysis

@@ -12,6 +12,8 @@
 #include "ui/explore/explore_numbers.h"
 
 #include <QChart>
+#include <QDoubleSpinBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineSeries>
 #include <QLogValueAxis>
@@ -74,8 +76,44 @@ HeatTransferTab::HeatTransferTab(QWidget* parent) : QWidget(parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_view, 1);
     layout->addWidget(m_progress);
+    layout->addWidget(fitRangeRow());
     layout->addWidget(m_fit);
     layout->addWidget(m_note);
+}
+
+QWidget* HeatTransferTab::fitRangeRow()
+{
+    auto* row = new QWidget(this);
+    const auto box = [row](const char* name, double value, const QString& spoken) {
+        auto* b = new QDoubleSpinBox(row);
+        b->setObjectName(QLatin1String(name));
+        b->setLocale(QLocale::c());
+        b->setDecimals(3);
+        b->setRange(kMinPr, kMaxPr);
+        b->setValue(value);
+        b->setKeyboardTracking(false);
+        b->setAccessibleName(spoken);
+        b->setToolTip(tr("The power fit spans the Prandtl numbers from the first box to the second, "
+                         "within %1 to %2.")
+                          .arg(significantText(kMinPr, 3), significantText(kMaxPr, 4)));
+        return b;
+    };
+    m_fitFrom = box("Spin_FitFromPr", kPowerFitFromPr, tr("Power fit from Pr"));
+    m_fitTo = box("Spin_FitToPr", kPowerFitToPr, tr("Power fit to Pr"));
+    auto* fromLabel = new QLabel(tr("F&it over Pr from"), row);
+    fromLabel->setBuddy(m_fitFrom);
+    auto* toLabel = new QLabel(tr("to"), row);
+    toLabel->setBuddy(m_fitTo);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(fromLabel);
+    layout->addWidget(m_fitFrom);
+    layout->addWidget(toLabel);
+    layout->addWidget(m_fitTo);
+    layout->addStretch(1);
+    for (QDoubleSpinBox* b : {m_fitFrom, m_fitTo})
+        connect(b, &QDoubleSpinBox::valueChanged, this, [this] { showFit(); });
+    return row;
 }
 
 bool HeatTransferTab::isBusy() const { return m_job->isRunning(); }
@@ -97,11 +135,16 @@ void HeatTransferTab::computeFamily(double beta, Branch branch, const WallCondit
 {
     awaitFamily();
     m_wall = wall;
+    const double from = m_fitFrom->value(), to = m_fitTo->value();
     m_job->start(
-        [beta, branch, wall](const BackgroundJob::Control& control) {
-            return prandtlFamily(beta, branch, wall, kFamilyPoints, control);
+        [beta, branch, wall, from, to](const BackgroundJob::Control& control) {
+            return prandtlFamily(beta, branch, wall, kFamilyPoints, control, from, to);
         },
-        [this](const Outcome<PrandtlFamily>& family) { showFamily(family); });
+        [this, from, to](const Outcome<PrandtlFamily>& family) {
+            m_fittedFrom = from;
+            m_fittedTo = to;
+            showFamily(family);
+        });
 }
 
 void HeatTransferTab::showNoFamily()
@@ -151,19 +194,7 @@ void HeatTransferTab::showFamily(const Outcome<PrandtlFamily>& family)
     m_smallPr->replace(small);
     m_largePr->replace(large);
 
-    const Outcome<PowerFit>& fit = m_family->fit;
-    const QString fitRange =
-        tr("%1 ≤ Pr ≤ %2").arg(significantText(kPowerFitFromPr, 3), significantText(kPowerFitToPr, 3));
-    if (fit) {
-        const QString a = significantText(fit->a, 4), b = significantText(fit->b, 4);
-        cuneola::ui::setLabelText(
-            m_fit, tr("Least-squares fit over %1: g'(0) ≈ %2·Pr^%3").arg(fitRange, a, b),
-            tr("Least-squares fit over Pr from %1 to %2: g prime of 0 is about %3 times Pr to "
-               "the power %4")
-                .arg(significantText(kPowerFitFromPr, 3), significantText(kPowerFitToPr, 3), a, b));
-    } else {
-        cuneola::ui::setLabelText(m_fit, tr("No power fit: g'(0) is missing over %1.").arg(fitRange));
-    }
+    showFit();
     QStringList notes;
     if (missing > 0) notes << tr("%n Prandtl number(s) without a g'(0) are left out of the line.", nullptr, missing);
     if (small.isEmpty())
@@ -175,6 +206,32 @@ void HeatTransferTab::showFamily(const Outcome<PrandtlFamily>& family)
     m_note->setText(notes.join(QLatin1Char(' ')));
     applyRanges();
     describe();
+}
+
+void HeatTransferTab::showFit()
+{
+    if (!m_family) return;
+    const double from = m_fitFrom->value(), to = m_fitTo->value();
+    // 25 energy solves, a few milliseconds: done here rather than restarting the family.
+    if (from != m_fittedFrom || to != m_fittedTo) {
+        m_family->fit = powerFit(m_family->momentum, m_wall.thermal, from, to);
+        m_fittedFrom = from;
+        m_fittedTo = to;
+    }
+    const Outcome<PowerFit>& fit = m_family->fit;
+    const QString fromText = significantText(from, 4), toText = significantText(to, 4);
+    const QString fitRange = tr("%1 ≤ Pr ≤ %2").arg(fromText, toText);
+    if (fit) {
+        const QString a = significantText(fit->a, 4), b = significantText(fit->b, 4);
+        cuneola::ui::setLabelText(m_fit, tr("Least-squares fit over %1: g'(0) ≈ %2·Pr^%3").arg(fitRange, a, b),
+                                  tr("Least-squares fit over Pr from %1 to %2: g prime of 0 is about %3 times Pr to "
+                                     "the power %4")
+                                      .arg(fromText, toText, a, b));
+    } else if (fit.failure().kind == FailureKind::OutOfRange) {
+        cuneola::ui::setLabelText(m_fit, tr("No power fit: %1").arg(QString::fromStdString(fit.failure().message)));
+    } else {
+        cuneola::ui::setLabelText(m_fit, tr("No power fit: g'(0) is missing over %1.").arg(fitRange));
+    }
 }
 
 void HeatTransferTab::setCurrent(double Pr, std::optional<double> wallGradient)

@@ -12,6 +12,7 @@
 class BackgroundJob;
 class ChartView;
 class QChart;
+class QDoubleSpinBox;
 class QLabel;
 class QLineSeries;
 class QLogValueAxis;
@@ -40,6 +41,9 @@ public:
 
 private:
     void showFamily(const cuneola::analysis::Outcome<cuneola::analysis::PrandtlFamily>& family);
+    // States the fit over the range in the boxes, fitting anew when the family's is another.
+    void showFit();
+    QWidget* fitRangeRow();
     void clearCurves();
     void applyRanges();
     QString readout(const QPointF& value) const;
@@ -54,10 +58,15 @@ private:
     QLineSeries* m_largePr;
     QScatterSeries* m_current;
     QLabel* m_fit;
+    QDoubleSpinBox* m_fitFrom;
+    QDoubleSpinBox* m_fitTo;
     QLabel* m_note;
     QProgressBar* m_progress;
     BackgroundJob* m_job;
     std::optional<cuneola::analysis::PrandtlFamily> m_family;
+    // The range m_family's fit was computed over.
+    double m_fittedFrom = cuneola::analysis::kPowerFitFromPr;
+    double m_fittedTo = cuneola::analysis::kPowerFitToPr;
     double m_currentPr = 1.0;
     std::optional<double> m_currentGradient;
     cuneola::analysis::WallConditions m_wall;
