@@ -3,10 +3,12 @@
 #include "analysis/energy_solution.h"
 
 #include "analysis/internal/adaptive_march.h"
+#include "analysis/internal/energy_slope.h"
 #include "analysis/internal/similarity_odes.h"
 #include "analysis/internal/thermal_tail.h"
 #include "numbertext/number_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -55,6 +57,21 @@ Outcome<double> wallTemperatureGradient(const MomentumSolution& momentum, double
         return fail(FailureKind::NotConverged, "The energy integral could not be marched to η∞.");
     const double tail = thermalTail(Pr, y[3], momentum.minF, y[0]);
     return gradientFrom(Pr, momentum.minF, y[5] + tail);
+}
+
+double wallGradientSlope(const MomentumSolution& momentum, double Pr, double gradient)
+{
+    // A step of 1e-5 against a march good to 1e-9 leaves the slope good to about 1e-4,
+    // and its own truncation is of the order of the step.
+    constexpr double kRelativeStep = 1e-5;
+    constexpr double kRoughTolerance = 1e-9;
+    const double delta = kRelativeStep * std::max(1.0, std::fabs(momentum.wallShear));
+    const ProfileSystem system{momentum.beta, Pr, momentum.minF};
+    ProfileState y{momentum.suction, 0.0, momentum.wallShear + delta, 0.0, 0.0, 0.0};
+    double dt = 0.01;
+    if (marchIntegralRoughly(system, y, 0.0, momentum.etaInf, dt, kRoughTolerance) != MarchEnd::Reached) return 0.0;
+    const Outcome<double> moved = gradientFrom(Pr, momentum.minF, y[5] + thermalTail(Pr, y[3], momentum.minF, y[0]));
+    return moved ? std::fabs(*moved - gradient) / delta : 0.0;
 }
 
 Outcome<double> wallTemperatureGradientOnInterval(double beta, double wallShear, double etaEnd, double Pr)

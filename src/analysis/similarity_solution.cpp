@@ -4,6 +4,7 @@
 
 #include "analysis/energy_solution.h"
 #include "analysis/internal/adaptive_march.h"
+#include "analysis/internal/energy_slope.h"
 #include "analysis/internal/similarity_odes.h"
 #include "analysis/internal/thermal_tail.h"
 #include "analysis/published_values.h"
@@ -89,11 +90,7 @@ Outcome<SimilaritySolution> solveSimilarity(double beta, Branch branch, double P
     if (s.wallGradient) {
         // g'(0) moves with f''(0): a nearby f''(0) gives the slope, the uncertainty of
         // f''(0) the error.
-        MomentumSolution shifted = s.momentum;
-        const double delta = 1e-8 * std::max(1.0, std::fabs(shifted.wallShear));
-        shifted.wallShear += delta;
-        const Outcome<double> moved = wallTemperatureGradient(shifted, Pr);
-        const double slope = moved ? std::fabs(*moved - *s.wallGradient) / delta : 0.0;
+        const double slope = wallGradientSlope(s.momentum, Pr, *s.wallGradient);
         s.wallGradientError = slope * s.momentum.wallShearError + kRelativeFloor * std::fabs(*s.wallGradient);
     }
     return s;

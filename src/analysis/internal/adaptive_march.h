@@ -100,4 +100,12 @@ MarchEnd marchIntegral(const System& system, State& y, double eta0, double eta1,
     return marchIntegral(system, y, eta0, eta1, dt, [](const State&, double, const State&, double) {});
 }
 
+// The same at a looser `tolerance`, for what needs only a few digits (an error's slope).
+template <class State, class System>
+MarchEnd marchIntegralRoughly(const System& system, State& y, double eta0, double eta1, double& dt, double tolerance)
+{
+    boost::numeric::odeint::bulirsch_stoer<State> stepper(tolerance, tolerance);
+    return marchWith(stepper, system, y, eta0, eta1, dt, [](const State&, double, const State&, double) {});
+}
+
 } // namespace cuneola::analysis
