@@ -37,7 +37,8 @@ ChartView::ChartView(QChart* chart, const QString& spokenName, QWidget* parent) 
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     viewport()->setMouseTracking(true);
-    setMinimumSize(240, 180);
+    // Small enough for two charts above each other in a window of 540 pixels (a 1080p projector at scale 2).
+    setMinimumSize(240, 150);
     chart->setMargins(QMargins(4, 4, 4, 4));
 
     auto* copy = new QAction(tr("Copy plot"), this);

@@ -359,6 +359,8 @@ void Form_Main::Mn_Explore_Click()
         m_explore = std::make_unique<Form_Explore>([this](cuneola::InputBox box) { return textValue(box); });
         connect(this, &Form_Main::searchFinished, m_explore.get(), &Form_Explore::showSearch);
         if (m_lastRecord) m_explore->showSearch(*m_lastRecord);
+        // Opened the first time beside this window; later where the user left it.
+        m_explore->placeBeside(*this);
     } else if (!m_explore->isVisible()) {
         m_explore->takeFromMain(); // opening again takes β and Pr again
     }

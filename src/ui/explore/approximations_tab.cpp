@@ -35,6 +35,9 @@ using namespace cuneola::ui;
 
 namespace {
 
+// The table's pane can be narrowed to this, in pixels; its columns then scroll.
+constexpr int kLeastPaneWidth = 280;
+
 constexpr int kProfilePoints = 160;
 // The f''(0) curves run up to here; the integral methods need beta < 2.
 constexpr double kCurveTop = 1.9;
@@ -97,13 +100,15 @@ ApproximationsTab::ApproximationsTab(QWidget* parent) : QWidget(parent)
     splitter->addWidget(right);
     splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 1);
-    // The whole table in view, the plots beside it.
+    // The whole table in view where the window has room, the plots beside it at their least
+    // width; in a narrower window the table scrolls sideways.
     int tableWidth = 24;
     const QFontMetrics metrics(m_table->font());
     for (int column = 0; column < IntegralTableModel::ColumnCount; ++column)
         tableWidth +=
             column < 5 ? m_table->columnWidth(column) : metrics.horizontalAdvance(QStringLiteral("-0.0000 %")) + 16;
-    left->setMinimumWidth(tableWidth);
+    left->setMinimumWidth(kLeastPaneWidth);
+    splitter->setSizes({tableWidth, right->minimumSizeHint().width()});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter);
 }

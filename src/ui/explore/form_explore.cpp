@@ -6,6 +6,7 @@
 #include "ui/common/accessibility.h"
 #include "ui/common/app_identity.h"
 #include "ui/common/ui_fonts.h"
+#include "ui/common/window_placement.h"
 #include "ui/explore/approximations_tab.h"
 #include "ui/explore/heat_transfer_tab.h"
 #include "ui/explore/separation_tab.h"
@@ -16,6 +17,8 @@
 
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QLayout>
+#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -26,6 +29,8 @@ using namespace cuneola::analysis;
 namespace {
 // Shorter than a student notices, longer than the steps of a dragged slider.
 constexpr int kFamilyDelayMs = 100;
+// The size it opens at where the screen has room, in pixels.
+constexpr QSize kOpeningSize(1040, 700);
 } // namespace
 
 Form_Explore::Form_Explore(MainBoxReader readMainBox)
@@ -84,7 +89,7 @@ Form_Explore::Form_Explore(MainBoxReader readMainBox)
     layout->addWidget(m_inputs);
     layout->addWidget(m_message);
     layout->addWidget(m_tabs, 1);
-    resize(1040, 700);
+    resize(kOpeningSize);
 
     m_familyDelay.setSingleShot(true);
     m_familyDelay.setInterval(kFamilyDelayMs);
@@ -118,6 +123,28 @@ bool Form_Explore::isBusy() const
 void Form_Explore::takeFromMain()
 {
     if (m_readMainBox) m_inputs->take(m_readMainBox(InputBox::Beta), m_readMainBox(InputBox::Pr));
+}
+
+void Form_Explore::placeBeside(const QWidget& other)
+{
+    if (const QScreen* screen = other.screen()) placeBeside(other, screen->availableGeometry());
+}
+
+void Form_Explore::placeBeside(const QWidget& other, const QRect& available)
+{
+    // Not yet shown, this window has no frame: it will get one like the other's.
+    const QRect outer = other.frameGeometry(), inner = other.geometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                         outer.bottom() - inner.bottom());
+    const QSize framing(frame.left() + frame.right(), frame.top() + frame.bottom());
+    // The inputs take more lines in a narrower window: the least height is the one at the width found.
+    QSize least = minimumSizeHint() + framing;
+    // A screen too small even for that gets the window as it is, to be moved by hand.
+    if (available.width() < least.width() || available.height() < least.height()) return;
+    QRect placed = cuneola::ui::placeBeside(outer, available, kOpeningSize + framing, least);
+    least.setHeight(layout()->totalMinimumHeightForWidth(placed.width() - framing.width()) + framing.height());
+    placed = cuneola::ui::placeBeside(outer, available, kOpeningSize + framing, least);
+    setGeometry(placed.marginsRemoved(frame));
 }
 
 void Form_Explore::showSearch(const cuneola::SearchRecord& record) { m_shooting->showSearch(record); }

@@ -51,6 +51,11 @@ public:
     // Whether a family or the shooting map is still being computed.
     bool isBusy() const;
 
+    // Sizes and moves the window to lie beside `other` on its screen (or on the `available`
+    // part of a screen) where there is room.
+    void placeBeside(const QWidget& other);
+    void placeBeside(const QWidget& other, const QRect& available);
+
 public slots:
     // Sets β and Pr from the main window's boxes.
     void takeFromMain();
