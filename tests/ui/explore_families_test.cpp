@@ -50,7 +50,7 @@ private slots:
     void powerFitStatesTheRangeItUsed();
     void prandtlChangeMovesOnlyTheMarker();
     void quickBetaChangesLeaveTheLastFamily();
-    void foldZoomLabelsRoundTicks();
+    void foldZoomNamesItsRangeAndLabelsRoundTicks();
 };
 
 void ExploreFamiliesTest::betaFamilyRunsOnceWithBothBranchesAndTheFold()
@@ -210,12 +210,20 @@ void ExploreFamiliesTest::quickBetaChangesLeaveTheLastFamily()
     QVERIFY(!control<QProgressBar>(*s.explore, "Progress_HeatTransfer")->isVisible());
 }
 
-void ExploreFamiliesTest::foldZoomLabelsRoundTicks()
+void ExploreFamiliesTest::foldZoomNamesItsRangeAndLabelsRoundTicks()
 {
     ExploreSession s;
     s.open();
     WAIT_UNTIL_IDLE(*s.explore);
-    control<QCheckBox>(*s.explore, "Check_FoldZoom")->setChecked(true);
+    auto* zoom = control<QCheckBox>(*s.explore, "Check_FoldZoom");
+    QVERIFY(zoom->text().endsWith("(β from -0.205 to 0.005)"));
+    // Suction moves the fold to β_s = -0.422019 at f_w = 0.5: the range named moves with it.
+    control<QDoubleSpinBox>(*s.explore, "Spin_Suction")->setValue(0.5);
+    WAIT_UNTIL_IDLE(*s.explore);
+    QVERIFY2(zoom->text().endsWith("(β from -0.429 to 0.005)"), qPrintable(zoom->text()));
+    control<QDoubleSpinBox>(*s.explore, "Spin_Suction")->setValue(0.0);
+    WAIT_UNTIL_IDLE(*s.explore);
+    zoom->setChecked(true);
     auto* beta = qobject_cast<QCategoryAxis*>(
         control<QChartView>(*s.explore, "Chart_WallShear")->chart()->axes(Qt::Horizontal).first());
     QVERIFY(beta);

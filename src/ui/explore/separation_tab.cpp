@@ -75,9 +75,9 @@ SeparationTab::SeparationTab(QWidget* parent) : QWidget(parent)
     connect(m_shear.chart, &QChart::plotAreaChanged, this, &SeparationTab::alignPlots);
     connect(m_shape.chart, &QChart::plotAreaChanged, this, &SeparationTab::alignPlots);
 
-    m_zoom = new QCheckBox(tr("Show only the fold (β from -0.205 to 0.005)"), this);
+    m_zoom = new QCheckBox(this);
     m_zoom->setObjectName(QStringLiteral("Check_FoldZoom"));
-    m_zoom->setAccessibleName(m_zoom->text());
+    setZoomText(kZoomFrom, kZoomTo);
     m_zoom->setToolTip(tr("Both branches meet at β_s, close to β = -0.2; zoom in to see them apart."));
     connect(m_zoom, &QCheckBox::toggled, this, &SeparationTab::applyRanges);
 
@@ -194,20 +194,24 @@ void SeparationTab::setCurrent(const std::optional<Current>& current)
     describe();
 }
 
+void SeparationTab::setZoomText(double from, double to)
+{
+    m_zoom->setText(
+        tr("Show only the fold (β from %1 to %2)").arg(QString::number(from, 'g', 6), QString::number(to, 'g', 6)));
+    m_zoom->setAccessibleName(m_zoom->text());
+}
+
 void SeparationTab::applyRanges()
 {
     const bool zoom = m_zoom->isChecked();
-    double from = zoom ? kZoomFrom : ExploreInputs::kMinBeta;
+    // Suction moves the fold: the zoom follows it, and the whole view reaches down to it.
+    const bool moved = m_family && m_suction != 0.0;
+    const double zoomFrom = moved ? std::floor((m_family->fold.beta - 0.006) * 1000.0) / 1000.0 : kZoomFrom;
+    setZoomText(zoomFrom, kZoomTo);
+    double from = zoom ? zoomFrom : ExploreInputs::kMinBeta;
     double to = zoom ? kZoomTo : 2.5;
     if (!zoom && m_current) to = std::max(to, m_current->beta + 0.1);
-    if (m_family && m_suction != 0.0) {
-        // Suction moves the fold: the zoom follows it, and the whole view reaches down to it.
-        if (zoom) {
-            from = std::floor((m_family->fold.beta - 0.006) * 1000.0) / 1000.0;
-        } else {
-            from = std::min(from, std::floor((m_family->fold.beta - 0.05) * 10.0) / 10.0);
-        }
-    }
+    if (!zoom && moved) from = std::min(from, std::floor((m_family->fold.beta - 0.05) * 10.0) / 10.0);
     for (Plot* p : {&m_shear, &m_shape}) {
         const bool shapeFactor = p == &m_shape;
         double low = std::numeric_limits<double>::infinity(), high = -low;
@@ -232,9 +236,14 @@ void SeparationTab::applyRanges()
             const double top = shapeFactor ? static_cast<QLogValueAxis*>(p->valueAxis)->max()
                                            : static_cast<QCategoryAxis*>(p->valueAxis)->max();
             p->foldLine->replace({QPointF(m_family->fold.beta, bottom), QPointF(m_family->fold.beta, top)});
-            // Named where its plot has room: at the top beside f''(0), at the bottom beside H.
-            p->foldLabel->setLabels({{QPointF(m_family->fold.beta, shapeFactor ? bottom : top),
-                                      QStringLiteral("β_s = %1").arg(significantText(m_family->fold.beta, 9))}});
+            // Named at the top of the f''(0) plot, where its curves leave room. In the H plot the
+            // reversed-flow branch climbs beside the line at every height and the attached one runs
+            // along its foot: the plot above, on the same β axis, names it for both.
+            if (shapeFactor)
+                p->foldLabel->setLabels({});
+            else
+                p->foldLabel->setLabels({{QPointF(m_family->fold.beta, top),
+                                          QStringLiteral("β_s = %1").arg(significantText(m_family->fold.beta, 9))}});
         }
         p->foldLabel->relayout();
     }

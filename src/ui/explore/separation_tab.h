@@ -67,6 +67,8 @@ private:
     Plot makePlot(const char* name, const QString& spoken, const QString& valueTitle, QAbstractAxis* valueAxis);
     void showFamily(const cuneola::analysis::Outcome<cuneola::analysis::BetaFamily>& family);
     void applyRanges();
+    // The zoom check box names the range it shows, which follows the fold under suction.
+    void setZoomText(double from, double to);
     void clicked(const Plot& plot, const QPointF& chartPosition);
     QString readout(const QPointF& value, bool shapeFactor) const;
     void alignPlots();
