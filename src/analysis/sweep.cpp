@@ -2,19 +2,31 @@
 // Tabulated quantities over a list of beta and a list of Pr: one row per input.
 #include "analysis/sweep.h"
 
+#include <algorithm>
+#include <string>
+
 namespace cuneola::analysis {
 
-Outcome<std::vector<SweepRow>> sweep(const SweepRequest& request, const FamilyControl& control)
+Outcome<std::size_t> sweepRows(const SweepRequest& request)
 {
     if (request.quantities.empty()) return fail(FailureKind::NotDefined, "Choose at least one quantity.");
     if (request.betas.empty() && request.Prs.empty())
         return fail(FailureKind::NotDefined, "Type a list of β values, of Pr values, or both.");
-    const std::vector<double> betas = request.betas.empty() ? std::vector<double>{request.beta} : request.betas;
-    const std::vector<double> Prs = request.Prs.empty() ? std::vector<double>{request.Pr} : request.Prs;
-    const std::size_t count = betas.size() * Prs.size();
+    const std::size_t count =
+        std::max<std::size_t>(request.betas.size(), 1) * std::max<std::size_t>(request.Prs.size(), 1);
     if (count > kMaxSweepRows)
         return fail(FailureKind::OutOfRange, "That makes " + std::to_string(count) + " rows; at most " +
                                                  std::to_string(kMaxSweepRows) + " are tabulated at once.");
+    return count;
+}
+
+Outcome<std::vector<SweepRow>> sweep(const SweepRequest& request, const FamilyControl& control)
+{
+    const Outcome<std::size_t> counted = sweepRows(request);
+    if (!counted) return counted.failure();
+    const std::size_t count = *counted;
+    const std::vector<double> betas = request.betas.empty() ? std::vector<double>{request.beta} : request.betas;
+    const std::vector<double> Prs = request.Prs.empty() ? std::vector<double>{request.Pr} : request.Prs;
     std::vector<SweepRow> rows;
     rows.reserve(count);
     for (double beta : betas)

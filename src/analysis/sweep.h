@@ -29,9 +29,12 @@ struct SweepRow {
     std::vector<Outcome<Estimate>> values; // one per quantity asked for, or why it is missing
 };
 
+// How many rows the request makes, or why it is refused: no quantity, neither list, or more
+// than kMaxSweepRows rows. Solves nothing, so a window can say so before it starts a run.
+Outcome<std::size_t> sweepRows(const SweepRequest& request);
+
 // Every combination when both lists are given, beta outer and Pr inner, in the order typed.
-// Refuses, before solving anything, a request with no quantity, with neither list, or with
-// more than kMaxSweepRows rows; Cancelled when the caller stops it.
+// Refuses, before solving anything, what sweepRows refuses; Cancelled when the caller stops it.
 Outcome<std::vector<SweepRow>> sweep(const SweepRequest& request, const FamilyControl& control = {});
 
 // What a table shows in place of a missing value: "no solution", "not converged" ...

@@ -46,29 +46,6 @@ double blasiusSlopeAt3(double wallShear)
     return y[1];
 }
 
-// Answers the save dialogs: this path, this choice; collects the warnings.
-struct Answers {
-    QString path;
-    int choice = 0;
-    QStringList warnings;
-    cuneola::ui::SaveDialogs saved = cuneola::ui::saveDialogs();
-
-    Answers()
-    {
-        auto& d = cuneola::ui::saveDialogs();
-        d.savePath = [this](QWidget*, const QString&, const QString&, const QString&) { return path; };
-        d.choose = [this](QWidget*, const QString&, const QString&, const QStringList&) { return choice; };
-        d.warn = [this](QWidget*, const QString& message) { warnings << message; };
-    }
-    ~Answers() { cuneola::ui::saveDialogs() = saved; }
-};
-
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QAction* saveImage(const Form_Explore& explore, const char* view)
 {
     return control(explore, QLatin1String(view))->findChild<QAction*>("saveImageAction");

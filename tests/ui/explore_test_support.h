@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ui/charts/chart_view.h"
+#include "ui/common/save_file.h"
 #include "ui/explore/form_explore.h"
 #include "ui/explore/results_table_model.h"
 #include "ui/explore/solution_tab.h"
@@ -13,6 +14,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QLineSeries>
 #include <QMenuBar>
 #include <QTabWidget>
@@ -52,6 +54,30 @@ struct ExploreSession : TestWindow {
         tabs->setCurrentWidget(control(*explore, QLatin1String(objectName)));
     }
 };
+
+// Answers the save dialogs: this path, this choice; collects the warnings.
+struct Answers {
+    QString path;
+    int choice = 0;
+    QStringList warnings;
+    cuneola::ui::SaveDialogs saved = cuneola::ui::saveDialogs();
+
+    Answers()
+    {
+        auto& d = cuneola::ui::saveDialogs();
+        d.savePath = [this](QWidget*, const QString&, const QString&, const QString&) { return path; };
+        d.choose = [this](QWidget*, const QString&, const QString&, const QStringList&) { return choice; };
+        d.warn = [this](QWidget*, const QString& message) { warnings << message; };
+    }
+    ~Answers() { cuneola::ui::saveDialogs() = saved; }
+};
+
+// The bytes of a file, none when it cannot be read.
+inline QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 inline ResultsTableModel* results(const Form_Explore& explore) { return explore.solutionTab()->results(); }
 

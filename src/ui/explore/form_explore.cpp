@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Form_Explore: exact solutions for any β and Pr, the last search's shooting map, separation and heat transfer.
+// Form_Explore: exact solutions for any β and Pr, the last search's shooting map, separation, heat transfer and sweeps.
 #include "ui/explore/form_explore.h"
 
 #include "analysis/similarity_solution.h"
@@ -12,6 +12,7 @@
 #include "ui/explore/separation_tab.h"
 #include "ui/explore/shooting_tab.h"
 #include "ui/explore/solution_tab.h"
+#include "ui/explore/sweep_tab.h"
 #include "ui/explore/table_text.h"
 #include "ui/explore/wedge_tab.h"
 
@@ -65,17 +66,20 @@ Form_Explore::Form_Explore(MainBoxReader readMainBox)
     m_heat = new HeatTransferTab;
     m_approximations = new ApproximationsTab;
     m_wedge = new WedgeTab;
+    m_sweep = new SweepTab;
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("Tabs_Explore"));
     m_tabs->setAccessibleName(tr("Explore views"));
     m_tabs->tabBar()->setAccessibleName(tr("Choice of view"));
-    // Alt+S, O, R, H, A, D; Alt+P, B, F, W and N belong to Pr, the branch and the wall.
+    // Alt+S, O, R, H, A, D; Alt+P, B, F, W and N belong to Pr, the branch and the wall, and
+    // every letter of "Sweep" is among them.
     m_tabs->addTab(m_solution, tr("&Solution"));
     m_tabs->addTab(m_shooting, tr("Sh&ooting"));
     m_tabs->addTab(m_separation, tr("Sepa&ration"));
     m_tabs->addTab(m_heat, tr("&Heat transfer"));
     m_tabs->addTab(m_approximations, tr("&Approximations"));
     m_tabs->addTab(m_wedge, tr("We&dge"));
+    m_tabs->addTab(m_sweep, tr("Sweep"));
     m_announcer = new cuneola::ui::Announcer(tr("Explore announcements"), this);
     connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
         // A tab chosen on the focused tab bar is read by the screen reader itself; one chosen
@@ -117,7 +121,7 @@ QString Form_Explore::message() const { return m_message->text(); }
 bool Form_Explore::isBusy() const
 {
     return m_shooting->isBusy() || m_separation->isBusy() || m_heat->isBusy() || m_approximations->isBusy() ||
-           m_familyDelay.isActive();
+           m_sweep->isBusy() || m_familyDelay.isActive();
 }
 
 void Form_Explore::takeFromMain()
@@ -169,6 +173,7 @@ void Form_Explore::solve(const ExploreInput& input, const QString& note)
     m_solution->setCase(about);
     m_approximations->setCase(about);
     m_wedge->setCase(about);
+    m_sweep->setCase(about);
     const Outcome<SimilaritySolution> solution = solveSimilarity(input.beta, input.branch, input.Pr, input.wall);
     m_shooting->setWallNote(!input.wall.isDefault());
     if (!solution) {

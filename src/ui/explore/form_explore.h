@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Form_Explore: exact solutions for any β and Pr, the last search's shooting map, separation and heat transfer.
+// Form_Explore: exact solutions for any β and Pr, the last search's shooting map, separation, heat transfer and sweeps.
 #pragma once
 
 #include "solver/search_host.h"
@@ -23,6 +23,7 @@ class QTabWidget;
 class SeparationTab;
 class ShootingTab;
 class SolutionTab;
+class SweepTab;
 class WedgeTab;
 
 // A top-level window without an owner, like About: closing it only hides it. Every
@@ -46,6 +47,7 @@ public:
     cuneola::ui::Announcer* announcer() const { return m_announcer; }
     ApproximationsTab* approximationsTab() const { return m_approximations; }
     WedgeTab* wedgeTab() const { return m_wedge; }
+    SweepTab* sweepTab() const { return m_sweep; }
     // The message line: failures and notes in plain words, empty when all is well.
     QString message() const;
     // Whether a family or the shooting map is still being computed.
@@ -92,6 +94,7 @@ private:
     };
     std::optional<FamilyKey> m_familyKey;
     WedgeTab* m_wedge;
+    SweepTab* m_sweep;
     // Starts the Pr family once β has stood still for a moment, so that a dragged
     // slider does not start and cancel one family per step.
     QTimer m_familyDelay;
