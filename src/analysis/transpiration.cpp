@@ -2,14 +2,12 @@
 // Falkner-Skan solutions over a porous wall: suction or blowing through f(0) = f_w.
 #include "analysis/transpiration.h"
 
-#include "analysis/internal/adaptive_march.h"
-#include "analysis/internal/similarity_odes.h"
+#include "analysis/internal/shooting.h"
 #include "analysis/internal/starting_values.h"
 #include "numbertext/number_text.h"
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -18,130 +16,20 @@
 namespace cuneola::analysis {
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr int kMaxNewtonIterations = 30;
-constexpr int kMaxBacktracks = 12;
-// Misses at the level of the march's own error, as for the impermeable wall.
-constexpr double kMissFloor = 2e-13;
-constexpr double kFarShearTolerance = 1e-8;
 // Steps in f_w when a solution is followed from the impermeable wall's.
 constexpr double kContinuationStep = 0.1;
 
-double scaleOf(double x) { return std::max(1.0, std::fabs(x)); }
-
-struct Problem {
-    ShootingParameter parameter; // WallShear: beta fixed; Beta: f''(0) fixed
-    double fixed;
-    double suction;
-};
-
-// Newton on f'(etaInf) = 1 with the variation along the unknown; a step whose trial
-// blows up is halved. NaN when it does not converge.
-double newton(const Problem& p, double guess, double etaInf, double& farShear)
+// The solution on `branch` at beta over the wall f_w, shot from `guess` to the far end
+// etaInf (continuing outwards from nearEta if need be); nothing if it is not that branch's.
+std::optional<MomentumSolution> shoot(double beta, Branch branch, double suction, double guess, double etaInf,
+                                      double nearEta)
 {
-    double x = guess, base = guess, step = 0.0;
-    int backtracks = 0;
-    for (int iteration = 0; iteration < kMaxNewtonIterations;) {
-        const double beta = p.parameter == ShootingParameter::WallShear ? p.fixed : x;
-        const double shear = p.parameter == ShootingParameter::WallShear ? x : p.fixed;
-        SensitivityState y{p.suction, 0.0, shear, 0.0, 0.0, p.parameter == ShootingParameter::WallShear ? 1.0 : 0.0};
-        double dt = 0.01;
-        if (marchAdaptive(SensitivitySystem{beta, p.parameter}, y, 0.0, etaInf, dt) != MarchEnd::Reached) {
-            if (iteration == 0 || ++backtracks > kMaxBacktracks) return kNaN;
-            step /= 2.0;
-            x = base + step;
-            continue;
-        }
-        ++iteration;
-        backtracks = 0;
-        const double miss = y[1] - 1.0, slope = y[4];
-        if (!(slope != 0.0) || !std::isfinite(miss / slope)) return kNaN;
-        base = x;
-        step = -miss / slope;
-        x = base + step;
-        if (std::fabs(step) <= 0.1 * kShootingTolerance * scaleOf(x) || std::fabs(miss) <= kMissFloor) {
-            farShear = y[2];
-            return x;
-        }
-    }
-    return kNaN;
-}
-
-struct Settled {
-    double value = kNaN, etaInf = 0.0, farShear = 0.0;
-};
-
-// Grows the far field until the unknown stops changing and f'' has died away.
-std::optional<Settled> settle(const Problem& p, double guess, double eta0)
-{
-    double previous = kNaN;
-    int misses = 0;
-    for (double etaInf = eta0; etaInf <= kMaxEtaInf; etaInf += 1.0) {
-        double farShear = kNaN;
-        const double value = newton(p, std::isfinite(previous) ? previous : guess, etaInf, farShear);
-        if (!std::isfinite(value)) {
-            if (std::isfinite(previous) || ++misses > 6) return std::nullopt;
-            continue;
-        }
-        if (std::isfinite(previous) && std::fabs(value - previous) <= kShootingTolerance * scaleOf(value) &&
-            std::fabs(farShear) < kFarShearTolerance)
-            return Settled{value, etaInf, farShear};
-        previous = value;
-    }
-    return std::nullopt;
-}
-
-// The converged profile: the integrals, eta99, and whether f' stayed in its branch's range.
-std::optional<MomentumSolution> profileOf(double beta, double shear, double suction, const Settled& settled)
-{
-    const ProfileSystem system{beta};
-    ProfileState y{suction, 0.0, shear, 0.0, 0.0, 0.0};
-    double minFp = 0.0, maxFp = 0.0, minF = 0.0, eta99 = kNaN;
-    double dt = 0.01;
-    const MarchEnd end =
-        marchAdaptive(system, y, 0.0, settled.etaInf, dt,
-                      [&](const ProfileState& before, double e0, const ProfileState& after, double e1) {
-                          minFp = std::min(minFp, after[1]);
-                          maxFp = std::max(maxFp, after[1]);
-                          minF = std::min(minF, after[3]);
-                          if (std::isfinite(eta99) || !(before[1] < 0.99 && after[1] >= 0.99)) return;
-                          // Newton on f' = 0.99 inside the step, marching afresh from its start.
-                          double eta = e0 + (e1 - e0) * (0.99 - before[1]) / (after[1] - before[1]);
-                          for (int i = 0; i < 20; ++i) {
-                              ProfileState z = before;
-                              double h = eta - e0;
-                              if (eta > e0) marchAdaptive(system, z, e0, eta, h);
-                              const double correction = (z[1] - 0.99) / z[2];
-                              eta = std::clamp(eta - correction, e0, e1);
-                              if (std::fabs(correction) < 1e-14 * scaleOf(eta)) break;
-                          }
-                          eta99 = eta;
-                      });
-    const Branch branch = shear < 0.0 ? Branch::ReversedFlow : Branch::Attached;
-    if (end != MarchEnd::Reached || maxFp > 1.0 + 1e-7 || (branch == Branch::Attached && minFp < -1e-9))
-        return std::nullopt;
-    MomentumSolution s;
-    s.beta = beta;
-    s.branch = branch;
-    s.suction = suction;
-    s.wallShear = shear;
-    s.etaInf = settled.etaInf;
-    s.farShear = settled.farShear;
-    s.outerF = y[0];
-    s.displacement = settled.etaInf - (y[0] - suction);
-    s.momentumThickness = y[4];
-    s.minF = minF;
-    if (branch == Branch::Attached && std::isfinite(eta99)) s.eta99 = eta99;
-    return s;
-}
-
-std::optional<MomentumSolution> shoot(double beta, Branch branch, double suction, double guess, double eta0)
-{
-    const std::optional<Settled> settled = settle({ShootingParameter::WallShear, beta, suction}, guess, eta0);
-    if (!settled) return std::nullopt;
-    std::optional<MomentumSolution> s = profileOf(beta, settled->value, suction, *settled);
+    const ShootingProblem problem{ShootingParameter::WallShear, beta, suction};
+    const Outcome<Shot> shot = shootToFarField(problem, guess, branch, etaInf, nearEta, "f''(0)");
+    if (!shot) return std::nullopt;
+    const Outcome<MomentumSolution> s = profileOf(problem, etaInf, *shot);
     if (!s || s->branch != branch) return std::nullopt;
-    return s;
+    return *s;
 }
 
 // 2 s = f_w + sqrt(f_w^2 + 4 s0^2) runs from s0 at f_w = 0 towards f_w under strong
@@ -164,13 +52,18 @@ std::optional<MomentumSolution> continueFromImpermeable(double beta, Branch bran
     MomentumSolution last = *start, beforeLast = *start;
     const int steps = std::max(1, static_cast<int>(std::ceil(std::fabs(suction) / kContinuationStep)));
     for (int i = 1; i <= steps; ++i) {
-        const double fw = suction * i / steps;
+        const double fw = i == steps ? suction : suction * i / steps; // the last exactly f_w
         double guess = last.wallShear;
         if (branch == Branch::Attached)
             guess = attachedGuess(fw, last.suction, last.wallShear);
         else if (i > 1)
             guess = 2.0 * last.wallShear - beforeLast.wallShear;
-        const std::optional<MomentumSolution> next = shoot(beta, branch, fw, guess, std::max(3.0, last.etaInf - 3.0));
+        // If the shot to the far end misses, the attached branch is found again from a short
+        // far end, where even a rough guess finds its root.
+        const bool attached = branch == Branch::Attached;
+        const std::optional<MomentumSolution> next =
+            shoot(beta, branch, fw, guess, attached ? attachedFarEnd(beta, fw) : last.etaInf,
+                  attached ? 3.0 : std::max(3.0, last.etaInf - 3.0));
         if (!next) return std::nullopt;
         beforeLast = last;
         last = *next;
@@ -205,25 +98,24 @@ Failure noReversedFlow(double beta, double suction)
                                                shortNumber(beta) + " there is only the attached solution.");
 }
 
-std::optional<Settled> settleFold(double suction, double betaGuess)
-{
-    return settle({ShootingParameter::Beta, 0.0, suction}, betaGuess, 6.0);
-}
-
 Outcome<MomentumSolution> computeFold(double suction)
 {
     // Followed from the impermeable wall's fold in small steps of f_w.
     const Outcome<double> impermeable = separationBeta();
     if (!impermeable) return impermeable.failure();
     double beta = *impermeable;
-    const int steps = std::max(1, static_cast<int>(std::ceil(std::fabs(suction) / 0.1)));
-    std::optional<Settled> fold;
+    const int steps = std::max(1, static_cast<int>(std::ceil(std::fabs(suction) / kContinuationStep)));
+    const ShootingProblem problem{ShootingParameter::Beta, 0.0, suction};
+    Outcome<Shot> fold = Failure{};
+    double etaInf = 0.0;
     double previousBeta = beta, previousFw = 0.0;
     for (int i = 1; i <= steps; ++i) {
-        const double fw = suction * i / steps;
+        const double fw = i == steps ? suction : suction * i / steps; // the last exactly f_w
         // Extrapolate linearly along f_w from the last two points.
         const double guess = i == 1 ? beta : beta + (beta - previousBeta) / (fw - previousFw) * (suction / steps);
-        fold = settleFold(fw, guess);
+        etaInf = attachedFarEnd(guess, fw);
+        fold = shootToFarField({ShootingParameter::Beta, 0.0, fw}, guess, Branch::Attached, etaInf, 6.0,
+                               "The separation point");
         if (!fold) break;
         previousBeta = beta, previousFw = suction * (i - 1) / steps;
         beta = fold->value;
@@ -234,7 +126,7 @@ Outcome<MomentumSolution> computeFold(double suction)
                                         " the blowing lifts the layer off the wall before any adverse pressure "
                                         "gradient separates it: there is no separation point to give."
                                   : "The separation point at f_w = " + shortNumber(suction) + " did not converge.");
-    std::optional<MomentumSolution> s = profileOf(fold->value, 0.0, suction, *fold);
+    const Outcome<MomentumSolution> s = profileOf(problem, etaInf, *fold);
     if (!s)
         return fail(FailureKind::NotConverged, "The separation profile at f_w = " + shortNumber(suction) +
                                                    " left the range of an attached profile.");
@@ -291,7 +183,7 @@ Outcome<MomentumSolution> solveTranspired(double beta, Branch branch, double suc
     std::optional<MomentumSolution> s;
     if (branch == Branch::Attached) {
         const double s0 = startingValue(std::max(beta, *separationBeta() + 0.002), branch, *separationBeta()).wallShear;
-        s = shoot(beta, branch, suction, attachedGuess(suction, 0.0, s0), 4.0);
+        s = shoot(beta, branch, suction, attachedGuess(suction, 0.0, s0), attachedFarEnd(beta, suction), 4.0);
     }
     std::optional<MomentumSolution> reached;
     if (!s) s = continueFromImpermeable(beta, branch, suction, reached);

@@ -50,6 +50,36 @@ TEST(PorousWall, ImpermeableWallIsTodaysSolutionToTheLastDigit)
     }
 }
 
+struct ErrorCase {
+    double suction;
+    Branch branch;
+    double farBeta; // well away from the fold
+};
+
+class PorousWallError : public ::testing::TestWithParam<ErrorCase> {};
+
+// The shooting's error estimate, as on the impermeable wall: never zero, and growing
+// towards the moved fold, where the two roots merge and fewer digits can be vouched for.
+// (Blown layers are refused on the attached branch that close to the fold: f''(0) < kBlowOffShear.)
+TEST_P(PorousWallError, GrowsTowardsTheMovedFold)
+{
+    const auto [fw, branch, farBeta] = GetParam();
+    const Outcome<MomentumSolution> fold = transpiredSeparation(fw);
+    ASSERT_TRUE(fold) << fold.failure().message;
+    const Outcome<MomentumSolution> far = solveTranspired(farBeta, branch, fw);
+    const Outcome<MomentumSolution> near = solveTranspired(fold->beta + 1e-6, branch, fw);
+    ASSERT_TRUE(far) << far.failure().message;
+    ASSERT_TRUE(near) << near.failure().message;
+    EXPECT_GT(far->wallShearError, 0.0);
+    EXPECT_GT(far->displacementError, 0.0);
+    EXPECT_GT(near->wallShearError, 10.0 * far->wallShearError);
+    EXPECT_GT(near->displacementError, far->displacementError);
+}
+
+INSTANTIATE_TEST_SUITE_P(SuctionAndBlowing, PorousWallError,
+                         ::testing::Values(ErrorCase{0.3, Branch::Attached, 0.0}, ErrorCase{1.0, Branch::Attached, 1.0},
+                                           ErrorCase{-0.2, Branch::ReversedFlow, -0.1}));
+
 TEST(PorousWall, StrongSuctionApproachesTheAsymptoticProfile)
 {
     // f' -> 1 - exp(-f_w eta): f''(0) -> f_w, delta* -> 1/f_w, theta -> 1/(2 f_w), each closer as f_w grows.

@@ -92,14 +92,17 @@ StartingValue reversed(double beta, double separation)
 
 } // namespace
 
-double attachedFarEnd(double beta)
+double attachedFarEnd(double beta, double suction)
 {
     const auto& t = kAttachedDisplacement;
     beta = std::clamp(beta, t.front().beta, t.back().beta);
     const auto next = std::find_if(t.begin() + 1, t.end() - 1, [beta](const Thickness& p) { return p.beta >= beta; });
     const Thickness& left = *std::prev(next);
     const double displacement = lerp(left.beta, left.displacement, next->beta, next->displacement, beta);
-    return std::ceil(std::max(displacement, 0.0) + farZeta(beta));
+    const double fw = std::max(suction, 0.0);
+    const double flat = farZeta(0.0); // no help from the algebraic factor
+    const double outer = std::min(farZeta(beta), std::sqrt(fw * fw + flat * flat) - fw);
+    return std::ceil(std::max(displacement, 0.0) + outer);
 }
 
 StartingValue startingValue(double beta, Branch branch, double separation)

@@ -20,8 +20,16 @@ inline constexpr double kReversedFlowLimit = -0.0003;
 // kReversedFlowLimit). Near the fold both branches follow f''(0)^2 ~ (beta - beta_s).
 StartingValue startingValue(double beta, Branch branch, double separation);
 
-// The far end on the attached branch at `beta`: the displacement thickness, from a
-// coarse table, plus farZeta(beta), rounded up.
-double attachedFarEnd(double beta);
+// The far end on the attached branch at `beta` over the wall f(0) = f_w: the impermeable
+// wall's displacement thickness, from a coarse table, plus an outer stretch, rounded up.
+// On the impermeable wall that stretch is zeta = farZeta(beta). Outside the layer
+// f = zeta + f_w and 1 - f' falls like zeta^-(1 + 2 beta) exp(-zeta^2 / 2); under
+// suction the wall already sits at zeta = f_w, so exp(-(zeta^2 - f_w^2) / 2) alone must
+// fall as far as it does at beta = 0, and the algebraic factor no longer helps: the
+// stretch is the shorter of farZeta(beta) and sqrt(f_w^2 + farZeta(0)^2) - f_w. Blowing
+// thickens the layer by more than the table knows, and at large beta a far end too far
+// out shrinks Newton's basin: there the impermeable wall's is the start, and the far
+// end moves out once the shot shows how thick the layer is.
+double attachedFarEnd(double beta, double suction = 0.0);
 
 } // namespace cuneola::analysis
