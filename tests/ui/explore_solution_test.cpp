@@ -3,6 +3,7 @@
 #include "analysis/momentum_solution.h"
 #include "explore_test_support.h"
 #include "fifteen_digit_rounding.h"
+#include "ui/explore/pin_key.h"
 
 #include <QClipboard>
 #include <QLineSeries>
@@ -44,6 +45,7 @@ private slots:
     void sliderAndBoxMoveTogetherWithOneSolve_data();
     void sliderAndBoxMoveTogetherWithOneSolve();
     void pinSurvivesBetaChanges();
+    void pinsTellApartInGrey();
     void copyPutsTheWholeTableOnTheClipboard_data();
     void copyPutsTheWholeTableOnTheClipboard();
     void numbersIgnoreTheLocale();
@@ -288,6 +290,40 @@ void ExploreSolutionTest::pinSurvivesBetaChanges()
     QTest::mouseClick(control<QPushButton>(*s.explore, "Command_ClearPins"), Qt::LeftButton);
     QVERIFY(s.explore->solutionTab()->pinNames().isEmpty());
     QVERIFY(pinned().isEmpty());
+}
+
+void ExploreSolutionTest::pinsTellApartInGrey()
+{
+    ExploreSession s;
+    s.open();
+    s.Pr()->setValue(0.7);
+    auto* pinButton = control<QPushButton>(*s.explore, "Command_Pin");
+    s.beta()->setValue(-0.1);
+    QTest::mouseClick(pinButton, Qt::LeftButton);
+    s.branch()->setCurrentIndex(1);
+    QTest::mouseClick(pinButton, Qt::LeftButton);
+    QCOMPARE(s.explore->solutionTab()->pinNames(),
+             (QStringList{"β = -0.1, Pr = 0.7", "β = -0.1, reversed flow, Pr = 0.7"}));
+    for (int i = 2; i < SolutionTab::kMaxPins; ++i) QTest::mouseClick(pinButton, Qt::LeftButton);
+    // Each pin's f, f' and f'' share a pen of its own, dark enough to see on white paper.
+    QList<std::pair<QString, QList<qreal>>> looks;
+    int momentumCurves = 0;
+    for (QAbstractSeries* series : control<QChartView>(*s.explore, "Chart_Solution")->chart()->series()) {
+        const QPen pen = qobject_cast<QLineSeries*>(series)->pen();
+        if (series->objectName() != "pin" || pen.widthF() < 2.0) continue;
+        QVERIFY2(pen.color().value() <= 140, qPrintable(pen.color().name()));
+        const std::pair<QString, QList<qreal>> look{pen.color().name(), pen.dashPattern()};
+        if (!looks.contains(look)) looks << look;
+        ++momentumCurves;
+    }
+    QCOMPARE(momentumCurves, 3 * SolutionTab::kMaxPins);
+    QCOMPARE(looks.size(), SolutionTab::kMaxPins);
+    // Each named in the key on the chart, which has room for every name.
+    QStringList keyed;
+    for (QGraphicsItem* item : control<QChartView>(*s.explore, "Chart_Solution")->chart()->childItems())
+        if (const auto* key = dynamic_cast<const PinKey*>(item))
+            for (const PinKey::Entry& e : key->entries()) keyed << e.name;
+    QCOMPARE(keyed, s.explore->solutionTab()->pinNames());
 }
 
 void ExploreSolutionTest::copyPutsTheWholeTableOnTheClipboard_data()

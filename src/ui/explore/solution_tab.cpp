@@ -7,7 +7,9 @@
 #include "ui/charts/chart_view.h"
 #include "ui/charts/straight_runs.h"
 #include "ui/common/copyable_table.h"
+#include "ui/common/text_view.h"
 #include "ui/explore/explore_numbers.h"
+#include "ui/explore/pin_key.h"
 #include "ui/explore/profile_panel.h"
 #include "ui/explore/results_table_model.h"
 #include "ui/explore/table_text.h"
@@ -41,6 +43,8 @@ namespace {
 // Points per curve: over the momentum layer, and as many again beyond it when the
 // thermal layer reaches much further out.
 constexpr int kCurvePoints = 200;
+// f, f' and f'' come first among the curves, then g and g'.
+constexpr std::size_t kMomentumCurves = 3;
 constexpr int kOuterCurvePoints = 120;
 // Far enough to find the edges of the thickest thermal layer (Pr = 0.001: g = 0.99 at η ≈ 82).
 constexpr double kSurveyEnd = 150.0;
@@ -113,6 +117,42 @@ QList<QPointF> pointsOf(const std::vector<double>& x, const std::vector<double>&
     return points;
 }
 
+// "β = -0.1, reversed flow, Pr = 0.7": the branch and a wall other than the classic one are
+// named, so that two pins at the same β and Pr never read alike.
+QString pinName(const SimilaritySolution& s)
+{
+    QString name = QStringLiteral("β = %1").arg(significantText(s.momentum.beta, 6));
+    if (s.momentum.branch == cuneola::analysis::Branch::ReversedFlow)
+        name += QStringLiteral(", ") + cuneola::ui::fromView(cuneola::analysis::branchName(s.momentum.branch));
+    if (s.momentum.suction != 0.0) name += QStringLiteral(", f_w = %1").arg(significantText(s.momentum.suction, 4));
+    switch (s.thermal.kind) {
+    case cuneola::analysis::ThermalWallKind::Isothermal: break;
+    case cuneola::analysis::ThermalWallKind::PowerLaw:
+        name += QStringLiteral(", n = %1").arg(significantText(s.thermal.exponent, 4));
+        break;
+    case cuneola::analysis::ThermalWallKind::UniformFlux: name += QStringLiteral(", uniform flux"); break;
+    }
+    return name + QStringLiteral(", Pr = %1").arg(significantText(s.Pr, 4));
+}
+
+// The pen of the `index`th pin's curves: a grey and a dash pattern of its own, so that a
+// printed figure tells the pins apart. Darker first; the lightest grey, 130 of 255, still
+// stands out on white paper. Patterns are in units of the momentum curves' width.
+QPen pinPen(int index, bool thermal)
+{
+    static const QList<QList<qreal>> patterns = {{}, {6, 3}, {1, 2.5}, {7, 2.5, 1.5, 2.5}, {12, 4}, {4, 2, 1, 2, 1, 2}};
+    const int k = index % static_cast<int>(patterns.size());
+    // g and g' thinner than f, f' and f'', with dashes as long.
+    const qreal width = thermal ? 1.0 : 2.0;
+    QPen pen(QColor::fromHsv(0, 0, 40 + 18 * k), width);
+    if (!patterns[k].isEmpty()) {
+        QList<qreal> dashes = patterns[k];
+        for (qreal& d : dashes) d *= 2.0 / width;
+        pen.setDashPattern(dashes);
+    }
+    return pen;
+}
+
 } // namespace
 
 SolutionTab::SolutionTab(QWidget* parent) : QWidget(parent)
@@ -137,8 +177,9 @@ QWidget* SolutionTab::buildCurvePane()
     m_pin = new QPushButton(tr("Pin"), this);
     m_pin->setObjectName(QStringLiteral("Command_Pin"));
     m_pin->setAccessibleName(tr("Pin the current curves"));
-    m_pin->setToolTip(tr("Keep the current curves in grey, labelled with their β and Pr, to compare them "
-                         "with the next ones (up to six pins)."));
+    m_pin->setToolTip(tr("Keep the current curves, labelled with their β, branch and Pr, to compare them "
+                         "with the next ones (up to six pins, each in a grey and dash pattern of its own, "
+                         "its g and g' thinner)."));
     m_pin->setAutoDefault(false);
     m_clearPins = new QPushButton(tr("Clear pins"), this);
     m_clearPins->setObjectName(QStringLiteral("Command_ClearPins"));
@@ -211,6 +252,7 @@ void SolutionTab::buildChart()
                 addCurve(QStringLiteral("f''"), QColor(0, 160, 0), Qt::SolidLine),
                 addCurve(QStringLiteral("g"), QColor(255, 0, 0), Qt::DashLine),
                 addCurve(QStringLiteral("g'"), QColor(0, 0, 255), Qt::DashLine)};
+    m_pinKey = new PinKey(m_chart);
     m_view = new ChartView(m_chart, tr("Profiles of f, f prime, f double prime, g and g prime against eta"), this);
     m_view->setObjectName(QStringLiteral("Chart_Solution"));
     m_view->setReadout(m_curves.front(), [this](const QPointF& value) { return readout(value.x()); });
@@ -226,8 +268,6 @@ QLineSeries* SolutionTab::addCurve(const QString& name, const QColor& colour, Qt
 void SolutionTab::showSolution(const SimilaritySolution& solution)
 {
     m_solution = solution;
-    m_beta = solution.momentum.beta;
-    m_Pr = solution.Pr;
     m_results->setSolution(solution);
     m_profilePanel->setSolution(solution);
     m_pin->setEnabled(true);
@@ -348,28 +388,26 @@ void SolutionTab::pin()
         m_pins.erase(m_pins.begin());
     }
     Pin pin;
-    pin.name = QStringLiteral("β = %1, Pr = %2").arg(significantText(m_beta, 6), significantText(m_Pr, 4));
-    // Each pin a shade of grey of its own, darker ones first.
-    const QColor grey = QColor::fromHsv(0, 0, 90 + 28 * (m_pinsMade++ % kMaxPins));
-    for (QLineSeries* curve : m_curves) {
+    pin.name = pinName(*m_solution);
+    const int made = m_pinsMade++;
+    for (std::size_t c = 0; c < m_curves.size(); ++c) {
+        QLineSeries* curve = m_curves[c];
         if (curve->count() == 0) continue;
         auto* copy = new QLineSeries(m_chart);
         copy->setObjectName(QStringLiteral("pin"));
         copy->setName(pin.name);
-        QPen pen = curve->pen();
-        pen.setColor(grey);
-        pen.setWidthF(1.5);
-        copy->setPen(pen);
+        copy->setPen(pinPen(made, c >= kMomentumCurves));
         copy->replace(curve->points());
         m_chart->addSeries(copy);
         copy->attachAxis(m_etaAxis);
         copy->attachAxis(m_valueAxis);
         pin.series.push_back(copy);
     }
-    // One legend entry per pin.
-    for (std::size_t i = 1; i < pin.series.size(); ++i)
-        for (QLegendMarker* marker : m_chart->legend()->markers(pin.series[i])) marker->setVisible(false);
+    // Pins are named in their own key, which has room for every name.
+    for (QLineSeries* copy : pin.series)
+        for (QLegendMarker* marker : m_chart->legend()->markers(copy)) marker->setVisible(false);
     m_pins.push_back(std::move(pin));
+    showPinKey();
     m_clearPins->setEnabled(true);
     // Series are drawn in the order they were added: the current curves go on top again.
     for (QLineSeries* curve : m_curves) {
@@ -388,7 +426,17 @@ void SolutionTab::clearPins()
             delete s;
         }
     m_pins.clear();
+    // The next pin is the first again: the darkest, drawn solid.
+    m_pinsMade = 0;
     m_clearPins->setEnabled(false);
+    showPinKey();
+}
+
+void SolutionTab::showPinKey()
+{
+    QList<PinKey::Entry> entries;
+    for (const Pin& pin : m_pins) entries.append({pin.series.front()->pen(), pin.name});
+    m_pinKey->setEntries(entries);
 }
 
 QStringList SolutionTab::pinNames() const

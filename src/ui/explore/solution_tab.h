@@ -17,6 +17,7 @@ class QLineSeries;
 class QPushButton;
 class QTableView;
 class QCategoryAxis;
+class PinKey;
 class ProfilePanel;
 class ResultsTableModel;
 
@@ -34,7 +35,7 @@ public:
     // The inputs the tables are for, named in the first line of every copy.
     void setCase(const cuneola::analysis::CaseInputs& inputs) { m_case = inputs; }
 
-    // "β = 0.1, Pr = 0.7" for each pin, oldest first.
+    // "β = 0.1, Pr = 0.7" for each pin, oldest first; "β = -0.1, reversed flow, Pr = 0.7" on that branch.
     QStringList pinNames() const;
     ResultsTableModel* results() const { return m_results; }
     ChartView* chartView() const { return m_view; }
@@ -58,6 +59,7 @@ private:
     QWidget* buildTablePane();
     void buildChart();
     void drawCurves();
+    void showPinKey();
     QLineSeries* addCurve(const QString& name, const QColor& colour, Qt::PenStyle style);
     QString readout(double eta) const;
     void showNotes();
@@ -70,6 +72,7 @@ private:
     std::vector<QLineSeries*> m_curves; // f, f', f'', g, g'
     std::vector<Pin> m_pins;
     int m_pinsMade = 0;
+    PinKey* m_pinKey;
     QPushButton* m_pin;
     QPushButton* m_clearPins;
     QTableView* m_table;
@@ -79,7 +82,6 @@ private:
 
     std::optional<cuneola::analysis::SimilaritySolution> m_solution;
     bool m_curvesStale = false;
-    double m_beta = 0.0, m_Pr = 0.0;
     cuneola::analysis::Profiles m_profiles;
     cuneola::analysis::CaseInputs m_case;
 };
