@@ -126,5 +126,32 @@ int main(int argc, char* argv[])
     tabs->setCurrentWidget(explore->findChild<QWidget*>(QStringLiteral("Tab_Wedge")));
     settle(300);
     ok = grab(explore->frameGeometry(), out.filePath(QStringLiteral("explore-wedge.png"))) && ok;
+
+    // A sweep over wedges and fluids, separation among them.
+    tabs->setCurrentWidget(explore->findChild<QWidget*>(QStringLiteral("Tab_Sweep")));
+    explore->findChild<QLineEdit*>(QStringLiteral("Edit_SweepBetas"))->setText(QStringLiteral("-0.25 -0.15 0 0.5 1"));
+    explore->findChild<QLineEdit*>(QStringLiteral("Edit_SweepPrs"))->setText(QStringLiteral("0.7 1 7"));
+    explore->findChild<QPushButton*>(QStringLiteral("Command_ComputeSweep"))->click();
+    waited.restart();
+    while (explore->isBusy() && waited.elapsed() < 20000) settle(50);
+    settle(300);
+    ok = grab(explore->frameGeometry(), out.filePath(QStringLiteral("explore-sweep.png"))) && ok;
+
+    // Pins at one β on both branches, and at two more.
+    tabs->setCurrentWidget(explore->findChild<QWidget*>(QStringLiteral("Tab_Solution")));
+    auto* pin = explore->findChild<QPushButton*>(QStringLiteral("Command_Pin"));
+    explore->findChild<QPushButton*>(QStringLiteral("Command_ClearPins"))->click();
+    auto* branch = explore->findChild<QComboBox*>(QStringLiteral("Combo_Branch"));
+    for (const auto& [beta, reversed] : {std::pair{-0.15, false}, std::pair{-0.15, true}, std::pair{0.0, false},
+                                         std::pair{0.5, false}, std::pair{1.0, false}}) {
+        // The branch first: one chosen where it does not exist would be kept for later.
+        branch->setCurrentIndex(reversed ? 1 : 0);
+        explore->findChild<QDoubleSpinBox*>(QStringLiteral("Spin_Beta"))->setValue(beta);
+        settle(100);
+        pin->click();
+    }
+    explore->findChild<QDoubleSpinBox*>(QStringLiteral("Spin_Beta"))->setValue(0.3);
+    settle(300);
+    ok = grab(explore->frameGeometry(), out.filePath(QStringLiteral("explore-pins.png"))) && ok;
     return ok ? 0 : 1;
 }
