@@ -45,21 +45,44 @@ Form_Explore::Form_Explore(MainBoxReader readMainBox)
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     m_inputs = new ExploreInputs(this);
-    m_message = new QLabel(this);
-    m_message->setObjectName(QStringLiteral("Lbl_ExploreMessage"));
-    m_message->setWordWrap(true);
-    // Failures are announced as they appear, and read as the line's name.
-    cuneola::ui::makeNotification(m_message, tr("Message"));
-    m_message->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QPalette red = m_message->palette();
-    red.setColor(QPalette::WindowText, QColor(192, 0, 0));
-    m_message->setPalette(red);
-    // Room for one line kept while it is hidden, so that the tabs do not jump as it comes and goes.
-    m_message->setMinimumHeight(m_message->fontMetrics().lineSpacing());
-    QSizePolicy keep = m_message->sizePolicy();
-    keep.setRetainSizeWhenHidden(true);
-    m_message->setSizePolicy(keep);
+    m_message = buildMessageLine();
+    m_tabs = buildTabs();
+    m_announcer = new cuneola::ui::Announcer(tr("Explore announcements"), this);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_inputs);
+    layout->addWidget(m_message);
+    layout->addWidget(m_tabs, 1);
+    resize(kOpeningSize);
+    connectParts();
 
+    // The β family depends on nothing the user sets: once, from the start.
+    m_separation->computeFamily();
+    takeFromMain();
+}
+
+Form_Explore::~Form_Explore() = default;
+
+QLabel* Form_Explore::buildMessageLine()
+{
+    auto* line = new QLabel(this);
+    line->setObjectName(QStringLiteral("Lbl_ExploreMessage"));
+    line->setWordWrap(true);
+    // Failures are announced as they appear, and read as the line's name.
+    cuneola::ui::makeNotification(line, tr("Message"));
+    line->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QPalette red = line->palette();
+    red.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    line->setPalette(red);
+    // Room for one line kept while it is hidden, so that the tabs do not jump as it comes and goes.
+    line->setMinimumHeight(line->fontMetrics().lineSpacing());
+    QSizePolicy keep = line->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    line->setSizePolicy(keep);
+    return line;
+}
+
+QTabWidget* Form_Explore::buildTabs()
+{
     m_solution = new SolutionTab;
     m_shooting = new ShootingTab;
     m_separation = new SeparationTab;
@@ -67,20 +90,24 @@ Form_Explore::Form_Explore(MainBoxReader readMainBox)
     m_approximations = new ApproximationsTab;
     m_wedge = new WedgeTab;
     m_sweep = new SweepTab;
-    m_tabs = new QTabWidget(this);
-    m_tabs->setObjectName(QStringLiteral("Tabs_Explore"));
-    m_tabs->setAccessibleName(tr("Explore views"));
-    m_tabs->tabBar()->setAccessibleName(tr("Choice of view"));
+    auto* tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("Tabs_Explore"));
+    tabs->setAccessibleName(tr("Explore views"));
+    tabs->tabBar()->setAccessibleName(tr("Choice of view"));
     // Alt+S, O, R, H, A, D; Alt+P, B, F, W and N belong to Pr, the branch and the wall, and
     // every letter of "Sweep" is among them.
-    m_tabs->addTab(m_solution, tr("&Solution"));
-    m_tabs->addTab(m_shooting, tr("Sh&ooting"));
-    m_tabs->addTab(m_separation, tr("Sepa&ration"));
-    m_tabs->addTab(m_heat, tr("&Heat transfer"));
-    m_tabs->addTab(m_approximations, tr("&Approximations"));
-    m_tabs->addTab(m_wedge, tr("We&dge"));
-    m_tabs->addTab(m_sweep, tr("Sweep"));
-    m_announcer = new cuneola::ui::Announcer(tr("Explore announcements"), this);
+    tabs->addTab(m_solution, tr("&Solution"));
+    tabs->addTab(m_shooting, tr("Sh&ooting"));
+    tabs->addTab(m_separation, tr("Sepa&ration"));
+    tabs->addTab(m_heat, tr("&Heat transfer"));
+    tabs->addTab(m_approximations, tr("&Approximations"));
+    tabs->addTab(m_wedge, tr("We&dge"));
+    tabs->addTab(m_sweep, tr("Sweep"));
+    return tabs;
+}
+
+void Form_Explore::connectParts()
+{
     connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
         // A tab chosen on the focused tab bar is read by the screen reader itself; one chosen
         // by its Alt key from elsewhere is said here.
@@ -88,12 +115,6 @@ Form_Explore::Form_Explore(MainBoxReader readMainBox)
             m_announcer->say(tr("%1 tab").arg(m_tabs->tabText(index).remove(QLatin1Char('&'))));
     });
     connect(m_inputs, &ExploreInputs::branchChosen, m_announcer, &cuneola::ui::Announcer::say);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_inputs);
-    layout->addWidget(m_message);
-    layout->addWidget(m_tabs, 1);
-    resize(kOpeningSize);
 
     m_familyDelay.setSingleShot(true);
     m_familyDelay.setInterval(kFamilyDelayMs);
@@ -108,13 +129,7 @@ Form_Explore::Form_Explore(MainBoxReader readMainBox)
     // A fluid's Pr goes into the Pr box, which announces it like a typed one.
     connect(m_wedge, &WedgeTab::prChosen, this,
             [this](double Pr) { m_inputs->findChild<QDoubleSpinBox*>(QStringLiteral("Spin_Pr"))->setValue(Pr); });
-
-    // The β family depends on nothing the user sets: once, from the start.
-    m_separation->computeFamily();
-    takeFromMain();
 }
-
-Form_Explore::~Form_Explore() = default;
 
 QString Form_Explore::message() const { return m_message->text(); }
 

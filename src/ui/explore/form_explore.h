@@ -69,6 +69,12 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    // The red line of failures and notes, which keeps its room while empty.
+    QLabel* buildMessageLine();
+    // The tabs, in the order of their Alt keys.
+    QTabWidget* buildTabs();
+    // The inputs to the solve, the tabs to the inputs, the families to their delay, and what the announcer says.
+    void connectParts();
     void solve(const ExploreInput& input, const QString& note);
 
     MainBoxReader m_readMainBox;
