@@ -5,6 +5,7 @@
 #include "analysis/internal/adaptive_march.h"
 #include "analysis/internal/energy_slope.h"
 #include "analysis/internal/similarity_odes.h"
+#include "analysis/internal/taylor_march.h"
 #include "analysis/internal/thermal_tail.h"
 #include "numbertext/number_text.h"
 
@@ -52,8 +53,7 @@ Outcome<double> wallTemperatureGradient(const MomentumSolution& momentum, double
     if (const Outcome<double> checked = checkPrandtl(Pr); !checked) return checked;
     const ProfileSystem system{momentum.beta, Pr, momentum.minF};
     ProfileState y{momentum.suction, 0.0, momentum.wallShear, 0.0, 0.0, 0.0};
-    double dt = 0.01;
-    if (marchIntegral(system, y, 0.0, momentum.etaInf, dt) != MarchEnd::Reached)
+    if (marchTaylor(system, y, 0.0, momentum.etaInf) != MarchEnd::Reached)
         return fail(FailureKind::NotConverged, "The energy integral could not be marched to η∞.");
     const double tail = thermalTail(Pr, y[3], momentum.minF, y[0]);
     return gradientFrom(Pr, momentum.minF, y[5] + tail);
@@ -61,15 +61,13 @@ Outcome<double> wallTemperatureGradient(const MomentumSolution& momentum, double
 
 double wallGradientSlope(const MomentumSolution& momentum, double Pr, double gradient)
 {
-    // A step of 1e-5 against a march good to 1e-9 leaves the slope good to about 1e-4,
+    // A step of 1e-5 against a march good to 1e-13 leaves the slope good to about 1e-8,
     // and its own truncation is of the order of the step.
     constexpr double kRelativeStep = 1e-5;
-    constexpr double kRoughTolerance = 1e-9;
     const double delta = kRelativeStep * std::max(1.0, std::fabs(momentum.wallShear));
     const ProfileSystem system{momentum.beta, Pr, momentum.minF};
     ProfileState y{momentum.suction, 0.0, momentum.wallShear + delta, 0.0, 0.0, 0.0};
-    double dt = 0.01;
-    if (marchIntegralRoughly(system, y, 0.0, momentum.etaInf, dt, kRoughTolerance) != MarchEnd::Reached) return 0.0;
+    if (marchTaylor(system, y, 0.0, momentum.etaInf) != MarchEnd::Reached) return 0.0;
     const Outcome<double> moved = gradientFrom(Pr, momentum.minF, y[5] + thermalTail(Pr, y[3], momentum.minF, y[0]));
     return moved ? std::fabs(*moved - gradient) / delta : 0.0;
 }
@@ -90,8 +88,7 @@ Outcome<double> wallTemperatureGradientOnInterval(double beta, double wallShear,
                                                        " grows without bound before η = " + shortNumber(etaEnd) + ".");
     }
     ProfileState y{0.0, 0.0, wallShear, 0.0, 0.0, 0.0};
-    double dt = 0.01;
-    if (marchIntegral(ProfileSystem{beta, Pr, minF}, y, 0.0, etaEnd, dt) != MarchEnd::Reached)
+    if (marchTaylor(ProfileSystem{beta, Pr, minF}, y, 0.0, etaEnd) != MarchEnd::Reached)
         return fail(FailureKind::NotConverged,
                     "The energy integral could not be marched to η = " + shortNumber(etaEnd) + ".");
     return gradientFrom(Pr, minF, y[5]);

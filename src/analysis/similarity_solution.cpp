@@ -3,9 +3,9 @@
 #include "analysis/similarity_solution.h"
 
 #include "analysis/energy_solution.h"
-#include "analysis/internal/adaptive_march.h"
 #include "analysis/internal/energy_slope.h"
 #include "analysis/internal/similarity_odes.h"
+#include "analysis/internal/taylor_march.h"
 #include "analysis/internal/thermal_tail.h"
 #include "analysis/published_values.h"
 #include "analysis/transpiration.h"
@@ -195,26 +195,24 @@ Profiles profilesAt(const SimilaritySolution& s, const std::vector<double>& etas
     const std::size_t n = etas.size();
     for (auto* v : {&p.eta, &p.f, &p.fp, &p.fpp}) v->reserve(n);
 
-    // The energy integral's total, for g = J / J(inf) and g' = exp(-Pr (F - Fref)) / J(inf).
+    // One march to eta_inf; its steps' series give the samples inside it.
+    std::vector<ProfileState> inside;
+    inside.reserve(n);
     ProfileState y{m.suction, 0.0, m.wallShear, 0.0, 0.0, 0.0};
-    double Jinf = 1.0, Finf = 0.0, Jmarched = 0.0;
-    {
-        ProfileState z = y;
-        double dt = 0.01;
-        marchIntegral(system, z, 0.0, m.etaInf, dt);
-        Finf = z[3];
-        Jmarched = z[5];
-        if (energy) Jinf = Jmarched + thermalTail(Pr, Finf, Fref, m.outerF);
-    }
+    marchTaylor(system, y, 0.0, m.etaInf, [&](const TaylorStep<6>& step) {
+        for (std::size_t i = inside.size(); i < n && etas[i] <= step.eta0 + step.h; ++i)
+            inside.push_back(step.at(std::max(etas[i] - step.eta0, 0.0)));
+    });
+    // The energy integral's total, for g = J / J(inf) and g' = exp(-Pr (F - Fref)) / J(inf).
+    const double Finf = y[3], Jmarched = y[5];
+    const double Jinf = energy ? Jmarched + thermalTail(Pr, Finf, Fref, m.outerF) : 1.0;
 
-    double eta = 0.0;
-    double dt = 0.01;
-    for (const double target : etas) {
+    for (std::size_t i = 0; i < n; ++i) {
+        const double target = etas[i];
         double f, fp, fpp, F, J;
-        if (target <= m.etaInf) {
-            if (target > eta) marchAdaptive(system, y, eta, target, dt);
-            eta = target;
-            f = y[0], fp = y[1], fpp = y[2], F = y[3], J = y[5];
+        if (i < inside.size()) {
+            const ProfileState& z = inside[i];
+            f = z[0], fp = z[1], fpp = z[2], F = z[3], J = z[5];
         } else {
             // f = a + t, F = F_inf + a t + t^2 / 2 with t = eta - eta_inf.
             const double t = target - m.etaInf;
