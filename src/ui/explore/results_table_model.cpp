@@ -20,26 +20,6 @@ constexpr int kShownDigits = 10;
 constexpr int kCopiedDigits = 15;
 constexpr int kDifferenceDigits = 3;
 
-// How a screen reader says each quantity; the cell shows its symbol.
-QString spokenName(Quantity q)
-{
-    switch (q) {
-    case Quantity::WallShear: return ResultsTableModel::tr("wall shear f double prime at 0");
-    case Quantity::WallGradient: return ResultsTableModel::tr("wall heat transfer g prime at 0");
-    case Quantity::Displacement: return ResultsTableModel::tr("displacement thickness delta star");
-    case Quantity::MomentumThickness: return ResultsTableModel::tr("momentum thickness theta");
-    case Quantity::ShapeFactor: return ResultsTableModel::tr("shape factor H");
-    case Quantity::Eta99: return ResultsTableModel::tr("boundary-layer thickness eta 99");
-    case Quantity::EtaInf: return ResultsTableModel::tr("outer edge of the search eta infinity");
-    case Quantity::SkinFriction: return ResultsTableModel::tr("skin friction times root Re x");
-    case Quantity::Nusselt: return ResultsTableModel::tr("Nusselt number over root Re x");
-    case Quantity::DisplacementX: return ResultsTableModel::tr("displacement thickness over x times root Re x");
-    case Quantity::MomentumX: return ResultsTableModel::tr("momentum thickness over x times root Re x");
-    case Quantity::Thickness99X: return ResultsTableModel::tr("99 percent thickness over x times root Re x");
-    }
-    return {};
-}
-
 // All fifteen digits by the boxes' rule, fewer as significant digits.
 QString heldText(double value, int digits)
 {
@@ -54,6 +34,25 @@ ResultsTableModel::ResultsTableModel(QObject* parent)
                        QStringLiteral("difference")},
                       parent)
 {
+}
+
+QString ResultsTableModel::spokenName(Quantity q)
+{
+    switch (q) {
+    case Quantity::WallShear: return tr("wall shear f double prime at 0");
+    case Quantity::WallGradient: return tr("wall heat transfer g prime at 0");
+    case Quantity::Displacement: return tr("displacement thickness delta star");
+    case Quantity::MomentumThickness: return tr("momentum thickness theta");
+    case Quantity::ShapeFactor: return tr("shape factor H");
+    case Quantity::Eta99: return tr("boundary-layer thickness eta 99");
+    case Quantity::EtaInf: return tr("outer edge of the search eta infinity");
+    case Quantity::SkinFriction: return tr("skin friction times root Re x");
+    case Quantity::Nusselt: return tr("Nusselt number over root Re x");
+    case Quantity::DisplacementX: return tr("displacement thickness over x times root Re x");
+    case Quantity::MomentumX: return tr("momentum thickness over x times root Re x");
+    case Quantity::Thickness99X: return tr("99 percent thickness over x times root Re x");
+    }
+    return {};
 }
 
 void ResultsTableModel::setSolution(const cuneola::analysis::SimilaritySolution& solution)

@@ -31,6 +31,9 @@ public:
     // differences with 15), missing values as empty cells.
     QString copyText() const;
 
+    // How a screen reader says the quantity whose symbol a cell shows: "shape factor H".
+    static QString spokenName(cuneola::analysis::Quantity q);
+
 private:
     struct Row {
         std::optional<double> value;

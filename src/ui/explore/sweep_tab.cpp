@@ -8,6 +8,7 @@
 #include "ui/common/copyable_table.h"
 #include "ui/common/save_file.h"
 #include "ui/common/text_view.h"
+#include "ui/explore/results_table_model.h"
 #include "ui/explore/sweep_table_model.h"
 
 #include <QAction>
@@ -115,6 +116,7 @@ QListWidget* SweepTab::buildQuantityList()
         auto* item = new QListWidgetItem(cuneola::ui::fromView(quantityName(q)), list);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         item->setData(Qt::UserRole, static_cast<int>(q));
+        item->setData(Qt::AccessibleTextRole, ResultsTableModel::spokenName(q));
         const bool chosen = std::find(std::begin(kFirstChosen), std::end(kFirstChosen), q) != std::end(kFirstChosen);
         item->setCheckState(chosen ? Qt::Checked : Qt::Unchecked);
     }
