@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Suction and blowing: the momentum identity, the asymptotic-suction limit, the moving fold, blow-off.
+#include "analysis/internal/shooting.h"
 #include "analysis/transpiration.h"
 #include "analysis/wall_families.h"
 
@@ -79,6 +80,36 @@ TEST_P(PorousWallError, GrowsTowardsTheMovedFold)
 INSTANTIATE_TEST_SUITE_P(SuctionAndBlowing, PorousWallError,
                          ::testing::Values(ErrorCase{0.3, Branch::Attached, 0.0}, ErrorCase{1.0, Branch::Attached, 1.0},
                                            ErrorCase{-0.2, Branch::ReversedFlow, -0.1}));
+
+struct FoldCase {
+    double suction;
+    Branch branch;
+    double fromFold; // beta - beta_s(f_w)
+};
+
+class NearTheFold : public ::testing::TestWithParam<FoldCase> {};
+
+// Close to the fold the miss hardly moves with f''(0), and Newton from a guess a little
+// off stops wherever the miss first falls to the march's own level. Honest error bars
+// of the roots it reaches from nearby guesses therefore overlap.
+TEST_P(NearTheFold, ErrorBarsOfRootsFromNearbyGuessesOverlap)
+{
+    const auto [fw, branch, fromFold] = GetParam();
+    const double beta = transpiredSeparation(fw)->beta + fromFold;
+    const Outcome<MomentumSolution> s = solveTranspired(beta, branch, fw);
+    ASSERT_TRUE(s) << s.failure().message;
+    for (double factor : {0.99, 0.995, 1.005, 1.01}) {
+        const Shot shot =
+            newtonShoot({ShootingParameter::WallShear, beta, fw}, factor * s->wallShear, s->etaInf, FarEnd::Asymptotic);
+        ASSERT_TRUE(shot.converged) << factor;
+        EXPECT_LE(std::fabs(shot.value - s->wallShear), s->wallShearError + shotError(shot)) << factor;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothWalls, NearTheFold,
+                         ::testing::Values(FoldCase{0.0, Branch::Attached, 1e-8},
+                                           FoldCase{0.0, Branch::ReversedFlow, 1e-6},
+                                           FoldCase{0.3, Branch::Attached, 1e-8}));
 
 TEST(PorousWall, StrongSuctionApproachesTheAsymptoticProfile)
 {

@@ -63,13 +63,6 @@ Shot continueOutwards(const ShootingProblem& problem, double guess, double nearE
     }
 }
 
-// The estimated error of a converged unknown: the shooting tolerance, or more near the
-// fold where the miss at the march's own error level moves it further.
-double shotError(const Shot& shot)
-{
-    return std::max(kNewtonStepTolerance * scaleOf(shot.value), shot.uncertainty * kMissError / kMissFloor);
-}
-
 // Newton on f'(eta) = 0.99 inside the step [eta0, eta1] that crossed it, marching
 // afresh from the state at eta0 for every iterate.
 double refineEta99(const ProfileSystem& system, const ProfileState& atEta0, double eta0, double eta1, double fp1)
@@ -87,6 +80,12 @@ double refineEta99(const ProfileSystem& system, const ProfileState& atEta0, doub
 }
 
 } // namespace
+
+double shotError(const Shot& shot)
+{
+    return std::max(
+        {kNewtonStepTolerance * scaleOf(shot.value), shot.uncertainty * kMissError / kMissFloor, shot.stepLeft});
+}
 
 void ProfileScan::observe(const ShootingState& before, double e0, const ShootingState& after, double e1)
 {
@@ -135,6 +134,7 @@ Shot newtonShoot(const ShootingProblem& problem, double guess, double etaInf, Fa
             shot.converged = true;
             shot.value = x;
             shot.uncertainty = kMissFloor / std::fabs(m.slope);
+            shot.stepLeft = std::fabs(step);
             shot.end = MarchEnd::Reached;
             shot.far = y;
             shot.scan = scan;

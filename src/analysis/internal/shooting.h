@@ -46,6 +46,9 @@ struct Shot {
     // How far the unknown can move for a miss at the march's own error level: near
     // the fold, where two roots merge, this is far above the shooting tolerance.
     double uncertainty = 0.0;
+    // The Newton step the miss asked for but that was not taken: when the miss fell to the
+    // march's own level at once (a very good guess), the unknown is only that good.
+    double stepLeft = 0.0;
     MarchEnd end = MarchEnd::Reached;
     ShootingState far{}; // the last march's state at the far end
     ProfileScan scan;    // and what it saw on the way
@@ -54,6 +57,11 @@ struct Shot {
 // Newton on the far-end condition at `etaInf` from `guess`. A step whose trial blows up
 // is halved until it does not. The converged march is kept whole: it is the profile.
 Shot newtonShoot(const ShootingProblem& problem, double guess, double etaInf, FarEnd farEnd);
+
+// The estimated error of a converged shot's unknown: the shooting tolerance, or more near
+// the fold, where a miss at the march's own error level moves the unknown further, or the
+// step left untaken when Newton stopped on the miss alone.
+double shotError(const Shot& shot);
 
 // Whether a converged shot is the kind of solution asked for: shooting on a finite
 // interval also has roots whose f' overshoots 1 or, on the attached branch, dips below 0.
