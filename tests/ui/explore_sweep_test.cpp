@@ -39,6 +39,8 @@ private slots:
     void oneRowPerInput();
     void aRefusedRequestChangesNothing_data();
     void aRefusedRequestChangesNothing();
+    void aChangeOfTheInputsTheRowsUseStopsTheRun_data();
+    void aChangeOfTheInputsTheRowsUseStopsTheRun();
     void csvKeepsTheFullStopUnderAGermanLocale();
 };
 
@@ -99,6 +101,30 @@ void ExploreSweepTest::aRefusedRequestChangesNothing()
     QVERIFY(!w.note().isEmpty());
     QCOMPARE(w.table()->rowCount(), 1);
     QCOMPARE(w.cell(0, 2), before);
+}
+
+void ExploreSweepTest::aChangeOfTheInputsTheRowsUseStopsTheRun_data()
+{
+    QTest::addColumn<bool>("changePr"); // else β, which the β list replaces
+    QTest::addColumn<int>("rows");
+    QTest::newRow("Pr above, no Pr list: stopped") << true << 0;
+    QTest::newRow("β above, a β list: runs on") << false << 2;
+}
+
+void ExploreSweepTest::aChangeOfTheInputsTheRowsUseStopsTheRun()
+{
+    QFETCH(bool, changePr);
+    QFETCH(int, rows);
+    Sweep w;
+    control<QLineEdit>(*w.s.explore, "Edit_SweepBetas")->setText("0 0.5");
+    QTest::mouseClick(control<QPushButton>(*w.s.explore, "Command_ComputeSweep"), Qt::LeftButton);
+    // Before the event loop could deliver the rows.
+    if (changePr)
+        w.s.Pr()->setValue(2.0);
+    else
+        w.s.beta()->setValue(0.25);
+    WAIT_UNTIL_IDLE(*w.s.explore);
+    QCOMPARE(w.table()->rowCount(), rows);
 }
 
 void ExploreSweepTest::csvKeepsTheFullStopUnderAGermanLocale()
