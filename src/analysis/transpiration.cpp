@@ -18,6 +18,10 @@ namespace {
 
 // Steps in f_w when a solution is followed from the impermeable wall's.
 constexpr double kContinuationStep = 0.1;
+// A far end short enough for a rough guess of f''(0) to find its root on the attached branch.
+constexpr double kShortFarEnd = 4.0;
+// From this beta up the first guess on the attached branch is sharpened at kShortFarEnd.
+constexpr double kSharpenAbove = 0.3;
 
 // The solution on `branch` at beta over the wall f_w, shot from `guess` to the far end
 // etaInf (continuing outwards from nearEta if need be); nothing if it is not that branch's.
@@ -183,7 +187,16 @@ Outcome<MomentumSolution> solveTranspired(double beta, Branch branch, double suc
     std::optional<MomentumSolution> s;
     if (branch == Branch::Attached) {
         const double s0 = startingValue(std::max(beta, *separationBeta() + 0.002), branch, *separationBeta()).wallShear;
-        s = shoot(beta, branch, suction, attachedGuess(suction, 0.0, s0), attachedFarEnd(beta, suction), 4.0);
+        double guess = attachedGuess(suction, 0.0, s0);
+        // At large beta f'(eta_inf) grows so sensitive to f''(0) that Newton's basin at the
+        // far end is narrower than this guess is good; a short far end, where it is wide,
+        // sharpens it first. (Only far from the fold, whose digits a sharp guess would cost.)
+        if (beta >= kSharpenAbove) {
+            const Shot near =
+                newtonShoot({ShootingParameter::WallShear, beta, suction}, guess, kShortFarEnd, FarEnd::Asymptotic);
+            if (isWanted(near, branch)) guess = near.value;
+        }
+        s = shoot(beta, branch, suction, guess, attachedFarEnd(beta, suction), kShortFarEnd);
     }
     std::optional<MomentumSolution> reached;
     if (!s) s = continueFromImpermeable(beta, branch, suction, reached);
