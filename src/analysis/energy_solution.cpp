@@ -61,13 +61,14 @@ Outcome<double> wallTemperatureGradient(const MomentumSolution& momentum, double
 
 double wallGradientSlope(const MomentumSolution& momentum, double Pr, double gradient)
 {
-    // A step of 1e-5 against a march good to 1e-13 leaves the slope good to about 1e-8,
+    // A step of 1e-5 against a march good to 1e-9 leaves the slope good to about 1e-4,
     // and its own truncation is of the order of the step.
     constexpr double kRelativeStep = 1e-5;
+    constexpr double kRoughTolerance = 1e-9;
     const double delta = kRelativeStep * std::max(1.0, std::fabs(momentum.wallShear));
     const ProfileSystem system{momentum.beta, Pr, momentum.minF};
     ProfileState y{momentum.suction, 0.0, momentum.wallShear + delta, 0.0, 0.0, 0.0};
-    if (marchTaylor(system, y, 0.0, momentum.etaInf) != MarchEnd::Reached) return 0.0;
+    if (marchTaylor(system, y, 0.0, momentum.etaInf, kRoughTolerance) != MarchEnd::Reached) return 0.0;
     const Outcome<double> moved = gradientFrom(Pr, momentum.minF, y[5] + thermalTail(Pr, y[3], momentum.minF, y[0]));
     return moved ? std::fabs(*moved - gradient) / delta : 0.0;
 }

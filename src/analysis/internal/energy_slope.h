@@ -7,7 +7,7 @@
 namespace cuneola::analysis {
 
 // |d g'(0) / d f''(0)| at `gradient` = g'(0) of `momentum`, by a difference over a
-// nearby f''(0), marched as carefully as g'(0) itself.
+// nearby f''(0) whose march keeps about nine digits: an error needs no more.
 double wallGradientSlope(const MomentumSolution& momentum, double Pr, double gradient);
 
 } // namespace cuneola::analysis

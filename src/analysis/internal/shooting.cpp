@@ -63,20 +63,18 @@ Shot continueOutwards(const ShootingProblem& problem, double guess, double nearE
     }
 }
 
-// Newton on f'(eta) = 0.99 inside the step [eta0, eta1] that crossed it, marching
-// afresh from the state at eta0 for every iterate.
-double refineEta99(const ProfileSystem& system, const ProfileState& atEta0, double eta0, double eta1, double fp1)
+// Newton on f'(eta) = 0.99 on the series of the step that crossed it.
+double refineEta99(const TaylorStep<8>& step)
 {
-    double eta = eta0 + (eta1 - eta0) * (0.99 - atEta0[1]) / (fp1 - atEta0[1]);
+    const double fp0 = step.c[1][0], fp1 = step.at(step.h)[1];
+    double t = step.h * (0.99 - fp0) / (fp1 - fp0);
     for (int i = 0; i < 20; ++i) {
-        ProfileState y = atEta0;
-        double dt = eta - eta0;
-        if (eta > eta0) marchAdaptive(system, y, eta0, eta, dt);
+        const ShootingState y = step.at(t);
         const double correction = (y[1] - 0.99) / y[2];
-        eta = std::clamp(eta - correction, eta0, eta1);
-        if (std::fabs(correction) < 1e-14 * scaleOf(eta)) break;
+        t = std::clamp(t - correction, 0.0, step.h);
+        if (std::fabs(correction) < 1e-14 * scaleOf(step.eta0 + t)) break;
     }
-    return eta;
+    return step.eta0 + t;
 }
 
 } // namespace
@@ -87,17 +85,15 @@ double shotError(const Shot& shot)
         {kNewtonStepTolerance * scaleOf(shot.value), shot.uncertainty * kMissError / kMissFloor, shot.stepLeft});
 }
 
-void ProfileScan::observe(const ShootingState& before, double e0, const ShootingState& after, double e1)
+void ProfileScan::observe(const TaylorStep<8>& step)
 {
+    const ShootingState after = step.at(step.h);
     minFp = std::min(minFp, after[1]);
     maxFp = std::max(maxFp, after[1]);
     minF = std::min(minF, after[6]);
-    if (!crossed99 && before[1] < 0.99 && after[1] >= 0.99) {
+    if (!crossed99 && step.c[1][0] < 0.99 && after[1] >= 0.99) {
         crossed99 = true;
-        before99 = before;
-        eta0 = e0;
-        eta1 = e1;
-        fp99 = after[1];
+        step99 = step;
     }
 }
 
@@ -113,10 +109,8 @@ Shot newtonShoot(const ShootingProblem& problem, double guess, double etaInf, Fa
         const double beta = problem.betaOf(x);
         ShootingState y{problem.suction, 0.0, problem.wallShearOf(x), 0.0, 0.0, forWallShear ? 1.0 : 0.0, 0.0, 0.0};
         ProfileScan scan;
-        double dt = 0.01;
-        const MarchEnd end = marchAdaptive(ShootingSystem{{beta, problem.unknown}}, y, 0.0, etaInf, dt,
-                                           [&scan](const ShootingState& before, double e0, const ShootingState& after,
-                                                   double e1) { scan.observe(before, e0, after, e1); });
+        const MarchEnd end = marchTaylor(ShootingSystem{{beta, problem.unknown}}, y, 0.0, etaInf,
+                                         [&scan](const TaylorStep<8>& step) { scan.observe(step); });
         if (end != MarchEnd::Reached) {
             shot.end = end;
             if (iteration == 0 || ++backtracks > kMaxBacktracks) return shot;
@@ -202,11 +196,7 @@ Outcome<MomentumSolution> profileOf(const ShootingProblem& problem, double etaIn
         s.displacementError = kShootingTolerance * s.displacement;
     }
     s.minF = scan.minF;
-    if (s.branch == Branch::Attached && scan.crossed99) {
-        const ShootingState& b = scan.before99;
-        s.eta99 = refineEta99(ProfileSystem{beta}, ProfileState{b[0], b[1], b[2], b[6], b[7], 0.0}, scan.eta0,
-                              scan.eta1, scan.fp99);
-    }
+    if (s.branch == Branch::Attached && scan.crossed99) s.eta99 = refineEta99(scan.step99);
     // Shooting at a finite far field also has roots whose f' overshoots 1 or, on the
     // attached branch, dips below 0: those are other solutions, not the one asked for.
     if (!isWanted(shot, s.branch))

@@ -5,6 +5,7 @@
 #include "analysis/branch.h"
 #include "analysis/internal/adaptive_march.h"
 #include "analysis/internal/similarity_odes.h"
+#include "analysis/internal/taylor_march.h"
 #include "analysis/momentum_solution.h"
 #include "analysis/outcome.h"
 
@@ -29,10 +30,9 @@ struct ShootingProblem {
 struct ProfileScan {
     double minFp = 0.0, maxFp = 0.0, minF = 0.0;
     bool crossed99 = false;
-    ShootingState before99{};
-    double eta0 = 0.0, eta1 = 0.0, fp99 = 0.0;
+    TaylorStep<8> step99; // the step that crossed f' = 0.99, whose series places it
 
-    void observe(const ShootingState& before, double e0, const ShootingState& after, double e1);
+    void observe(const TaylorStep<8>& step);
 };
 
 // The condition at the far end: the asymptotic f'' = q (1 - f'), or f' = 1 there as on

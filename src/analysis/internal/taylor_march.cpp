@@ -68,7 +68,7 @@ void taylorCoefficients(const ProfileSystem& system, const ProfileState& y, Tayl
 }
 
 template <std::size_t N>
-double taylorStepSize(const TaylorStep<N>& step)
+double taylorStepSize(const TaylorStep<N>& step, double tolerance)
 {
     constexpr auto last = static_cast<std::size_t>(kTaylorOrder);
     // Two coefficients, since the series of f''' + f f'' = 0 has only every third term:
@@ -78,14 +78,14 @@ double taylorStepSize(const TaylorStep<N>& step)
         double ratio = std::numeric_limits<double>::infinity(); // tolerance / |coefficient|
         for (const auto& series : step.c) {
             const double a = std::fabs(series[k]);
-            if (a > 0.0) ratio = std::min(ratio, kTaylorTolerance * std::max(1.0, std::fabs(series[0])) / a);
+            if (a > 0.0) ratio = std::min(ratio, tolerance * std::max(1.0, std::fabs(series[0])) / a);
         }
         if (std::isfinite(ratio)) h = std::min(h, std::pow(ratio, 1.0 / static_cast<double>(k)));
     }
     return h;
 }
 
-template double taylorStepSize(const TaylorStep<6>&);
-template double taylorStepSize(const TaylorStep<8>&);
+template double taylorStepSize(const TaylorStep<6>&, double);
+template double taylorStepSize(const TaylorStep<8>&, double);
 
 } // namespace cuneola::analysis

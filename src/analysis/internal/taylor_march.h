@@ -55,14 +55,15 @@ void taylorCoefficients(const ShootingSystem& system, const ShootingState& y, Ta
 // Those of the profile march's six, and of E = exp(-Pr (F - Fref)) beside them.
 void taylorCoefficients(const ProfileSystem& system, const ProfileState& y, TaylorStep<6>& step);
 
-// The largest step whose neglected terms stay within kTaylorTolerance.
+// The largest step whose neglected terms stay within `tolerance`.
 template <std::size_t N>
-double taylorStepSize(const TaylorStep<N>& step);
+double taylorStepSize(const TaylorStep<N>& step, double tolerance);
 
 // Marches y from eta0 to eta1. After every step `observe(step)` runs with the step's
 // series (its start, length and dense output). Ends as the adaptive marches do.
 template <class System, class State, class Observer>
-MarchEnd marchTaylor(const System& system, State& y, double eta0, double eta1, Observer&& observe)
+MarchEnd marchTaylor(const System& system, State& y, double eta0, double eta1, Observer&& observe,
+                     double tolerance = kTaylorTolerance)
 {
     constexpr std::size_t N = std::tuple_size_v<State>;
     TaylorStep<N> step;
@@ -70,7 +71,7 @@ MarchEnd marchTaylor(const System& system, State& y, double eta0, double eta1, O
     for (int steps = 0; eta < eta1; ++steps) {
         if (steps > kMaxMarchSteps) return MarchEnd::TooManySteps;
         taylorCoefficients(system, y, step);
-        const double h = taylorStepSize(step);
+        const double h = taylorStepSize(step, tolerance);
         if (!(h > 1e-12 * (1.0 + eta))) return MarchEnd::TooManySteps;
         const bool last = eta + h >= eta1;
         step.eta0 = eta;
@@ -86,9 +87,10 @@ MarchEnd marchTaylor(const System& system, State& y, double eta0, double eta1, O
 }
 
 template <class System, class State>
-MarchEnd marchTaylor(const System& system, State& y, double eta0, double eta1)
+MarchEnd marchTaylor(const System& system, State& y, double eta0, double eta1, double tolerance = kTaylorTolerance)
 {
-    return marchTaylor(system, y, eta0, eta1, [](const auto&) {});
+    return marchTaylor(
+        system, y, eta0, eta1, [](const auto&) {}, tolerance);
 }
 
 } // namespace cuneola::analysis
