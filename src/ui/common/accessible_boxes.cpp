@@ -3,6 +3,7 @@
 #include "ui/common/accessible_boxes.h"
 
 #include <QAbstractSpinBox>
+#include <QDoubleSpinBox>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QStyle>
@@ -154,8 +155,9 @@ void AccessibleLineEdit::replaceText(int startOffset, int endOffset, const QStri
 
 AccessibleSpinBox::AccessibleSpinBox(QAbstractSpinBox* box) : QAccessibleWidget(box, QAccessible::SpinBox)
 {
-    addControllingSignal(QStringLiteral("valueChanged(int)"));
-    addControllingSignal(QStringLiteral("valueChanged(double)"));
+    // Each kind of box has the one signal of its own value's type.
+    addControllingSignal(qobject_cast<QDoubleSpinBox*>(box) ? QStringLiteral("valueChanged(double)")
+                                                            : QStringLiteral("valueChanged(int)"));
 }
 
 AccessibleSpinBox::~AccessibleSpinBox() = default;
