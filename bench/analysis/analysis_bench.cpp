@@ -69,6 +69,20 @@ BENCHMARK(BM_ExactSolve)
     ->ComputeStatistics("p90", percentile90)
     ->ReportAggregatesOnly(true);
 
+// The same over the wedges of the spread at one Pr each, from 0.001 to 1000: the energy
+// march takes more steps as the thermal layer thins, and no Pr may be slow.
+void BM_ExactSolveAtPr(benchmark::State& state)
+{
+    static const std::vector<Input> inputs = spreadOfInputs();
+    const double Pr = std::pow(10.0, static_cast<double>(state.range(0)));
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const Input in = inputs[next++ % inputs.size()];
+        benchmark::DoNotOptimize(solveSimilarity(in.beta, in.branch, Pr));
+    }
+}
+BENCHMARK(BM_ExactSolveAtPr)->Unit(benchmark::kMicrosecond)->DenseRange(-3, 3);
+
 void BM_BetaFamily(benchmark::State& state)
 {
     for (auto _ : state) benchmark::DoNotOptimize(betaFamily());
