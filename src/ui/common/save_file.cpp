@@ -47,4 +47,13 @@ SaveDialogs& saveDialogs()
     return dialogs;
 }
 
+void saveCsvAs(QWidget* parent, const QString& caption, const QString& suggested, const QByteArray& csv)
+{
+    const SaveDialogs& dialogs = saveDialogs();
+    const QString path = dialogs.savePath(parent, caption, suggested,
+                                          QCoreApplication::translate("SaveFile", "CSV files (*.csv);;All files (*)"));
+    if (path.isEmpty()) return;
+    if (const QString failure = writeFileAtomically(path, csv); !failure.isEmpty()) dialogs.warn(parent, failure);
+}
+
 } // namespace cuneola::ui

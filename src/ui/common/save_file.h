@@ -29,4 +29,8 @@ struct SaveDialogs {
 };
 SaveDialogs& saveDialogs();
 
+// Asks where to save a table as CSV (`suggested` the file name offered) and writes `csv`
+// there; a failure is said in plain words, a cancel does nothing.
+void saveCsvAs(QWidget* parent, const QString& caption, const QString& suggested, const QByteArray& csv);
+
 } // namespace cuneola::ui

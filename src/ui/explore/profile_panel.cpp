@@ -143,9 +143,5 @@ void ProfilePanel::saveCsv()
         dialogs.warn(this, tr("There is no profile to save: the current β has no solution."));
         return;
     }
-    const QString path = dialogs.savePath(this, tr("Save the profile table"), QStringLiteral("profiles.csv"),
-                                          tr("CSV files (*.csv);;All files (*)"));
-    if (path.isEmpty()) return;
-    const QString failure = cuneola::ui::writeFileAtomically(path, m_model->csv());
-    if (!failure.isEmpty()) dialogs.warn(this, failure);
+    cuneola::ui::saveCsvAs(this, tr("Save the profile table"), QStringLiteral("profiles.csv"), m_model->csv());
 }

@@ -241,9 +241,5 @@ void SweepTab::saveCsv()
         dialogs.warn(this, tr("There is no sweep to save: compute one first."));
         return;
     }
-    const QString path = dialogs.savePath(this, tr("Save the sweep table"), QStringLiteral("sweep.csv"),
-                                          tr("CSV files (*.csv);;All files (*)"));
-    if (path.isEmpty()) return;
-    const QString failure = cuneola::ui::writeFileAtomically(path, m_model->csv());
-    if (!failure.isEmpty()) dialogs.warn(this, failure);
+    cuneola::ui::saveCsvAs(this, tr("Save the sweep table"), QStringLiteral("sweep.csv"), m_model->csv());
 }
