@@ -298,6 +298,9 @@ void SolutionTab::drawCurves()
         if (c == 0) continue;
         for (double v : *values[c]) low = std::min(low, v), high = std::max(high, v);
     }
+    // Each axis change recomputes the drawn geometry of every curve on it: emptied first, the
+    // old curves are not laid out twice more for nothing.
+    for (QLineSeries* curve : m_curves) curve->clear();
     cuneola::ui::setRoundTicks(m_etaAxis, 0.0, range.end);
     cuneola::ui::setRoundTicks(m_valueAxis, low - 0.04 * (high - low), high + 0.08 * (high - low));
     // Fewer points to stroke beyond the momentum layer, where f, f' and f'' run straight;
