@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace cuneola::analysis {
 namespace {
@@ -205,7 +206,9 @@ Profiles profilesAt(const SimilaritySolution& s, const std::vector<double>& etas
     });
     // The energy integral's total, for g = J / J(inf) and g' = exp(-Pr (F - Fref)) / J(inf).
     const double Finf = y[3], Jmarched = y[5];
-    const double Jinf = energy ? Jmarched + thermalTail(Pr, Finf, Fref, m.outerF) : 1.0;
+    std::optional<ThermalTail> tail;
+    if (energy) tail.emplace(Pr, Finf, Fref, m.outerF);
+    const double Jinf = energy ? Jmarched + (*tail)() : 1.0;
 
     for (std::size_t i = 0; i < n; ++i) {
         const double target = etas[i];
@@ -220,7 +223,7 @@ Profiles profilesAt(const SimilaritySolution& s, const std::vector<double>& etas
             f = a + t, fp = 1.0, fpp = 0.0;
             F = Finf + a * t + t * t / 2.0;
             J = Jmarched;
-            if (energy) J += thermalTail(Pr, Finf, Fref, a, t);
+            if (energy) J += (*tail)(t);
         }
         p.eta.push_back(target);
         p.f.push_back(f);
@@ -228,7 +231,8 @@ Profiles profilesAt(const SimilaritySolution& s, const std::vector<double>& etas
         p.fpp.push_back(fpp);
         if (energy) {
             p.g.push_back(J / Jinf);
-            p.gp.push_back(std::exp(-Pr * (F - Fref)) / Jinf);
+            const double power = -Pr * (F - Fref);
+            p.gp.push_back(power <= kExpUnderflow ? 0.0 : std::exp(power) / Jinf);
         }
     }
     if (energy && wallCoefficient(s.thermal, m.beta) != 0.0) {
