@@ -23,6 +23,7 @@ private slots:
     void wallChangesResolveAtOnce();
     void integralTableBesideTheExactValues();
     void blownOffLayerHasNoNumbers();
+    void betaReachesTheFoldThatSuctionMoved();
 };
 
 namespace {
@@ -123,6 +124,18 @@ void ExploreWallTest::blownOffLayerHasNoNumbers()
     QVERIFY(s.message().contains(QStringLiteral("lifted")));
     QVERIFY(cell(*s.explore, "f''(0)", Column::ValueColumn).isEmpty());
     QVERIFY(integral(s)->index(0, IntegralTableModel::ExactColumn).data().toString().isEmpty());
+    WAIT_UNTIL_IDLE(*s.explore);
+}
+
+void ExploreWallTest::betaReachesTheFoldThatSuctionMoved()
+{
+    // At f_w = 0.5 the layer separates only at β_s = -0.422, below the box's least β of -0.3.
+    ExploreSession s;
+    s.open();
+    suction(s)->setValue(0.5);
+    s.beta()->setValue(-0.4);
+    QCOMPARE(s.beta()->value(), -0.4);
+    QVERIFY2(s.message().isEmpty(), qPrintable(s.message()));
     WAIT_UNTIL_IDLE(*s.explore);
 }
 

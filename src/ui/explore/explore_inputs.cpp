@@ -278,7 +278,21 @@ void ExploreInputs::suctionEdited(double suction)
         const QSignalBlocker blocker(m_suctionSlider);
         m_suctionSlider->setValue(positionOfSuction(suction));
     }
+    reachTheFold();
     announce(updateBranchChoice(m_beta->value()));
+}
+
+void ExploreInputs::reachTheFold()
+{
+    // Suction moves β_s below the box's usual least β (to -0.42 at f_w = 0.5): without
+    // this a β chosen there on the Separation tab would be clamped to that least one. The
+    // slider keeps its range.
+    double least = kMinBeta;
+    const auto fold = cuneola::analysis::transpiredSeparation(m_suction->value());
+    if (fold && fold->beta < least) least = std::floor(fold->beta * 1e3) / 1e3;
+    if (least == m_beta->minimum()) return;
+    const QSignalBlocker blocker(m_beta);
+    m_beta->setMinimum(least);
 }
 
 void ExploreInputs::thermalWallChosen()

@@ -56,6 +56,8 @@ private:
     void betaEdited(double beta);
     void prEdited(double Pr);
     void suctionEdited(double suction);
+    // Lets the β box reach down to the separation point of the wall's suction.
+    void reachTheFold();
     void thermalWallChosen();
     QWidget* wallRow();
     void speakSliders();
