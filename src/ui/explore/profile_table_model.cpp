@@ -35,6 +35,10 @@ void ProfileTableModel::setProfiles(const cuneola::analysis::SimilaritySolution&
     cuneola::analysis::Profiles p = cuneola::analysis::profilesAt(s, etaRows(step, end));
     const QString about = QString::fromStdString(cuneola::analysis::tableHeading("Profiles", cuneola::ui::caseOf(s))) +
                           QStringLiteral(", η∞ = ") + cuneola::ui::copyText(s.momentum.etaInf);
+    // Why g and g' are missing, when they are: the energy solution's own reason.
+    m_noTemperature =
+        s.wallGradient ? tr("No temperature profile at these η for this wall.")
+                       : tr("No temperature profile: %1").arg(QString::fromStdString(s.wallGradient.failure().message));
     // The same rows with new values (a new beta or Pr): the cells change, the view's
     // layout and scroll position stay, and only the cells in view repaint.
     const bool sameShape = p.eta == m_p.eta && p.g.size() == m_p.g.size();
@@ -83,7 +87,7 @@ QVariant ProfileTableModel::data(const QModelIndex& index, int role) const
     }
     if ((role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) && index.column() >= GColumn &&
         m_p.g.empty())
-        return tr("No temperature profile: the energy equation has no solution for this Pr.");
+        return m_noTemperature;
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     return {};
 }

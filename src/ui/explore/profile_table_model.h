@@ -37,5 +37,6 @@ private:
     QString joined(QChar separator, QString (*number)(double)) const;
 
     cuneola::analysis::Profiles m_p;
-    QString m_about; // "Profiles: β = 0, branch attached, Pr = 0.7, isothermal wall, f_w = 0, η∞ = 8.4"
+    QString m_noTemperature; // the tooltip of the g and g' cells when they are empty
+    QString m_about;         // "Profiles: β = 0, branch attached, Pr = 0.7, isothermal wall, f_w = 0, η∞ = 8.4"
 };
