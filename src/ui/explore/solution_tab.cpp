@@ -255,6 +255,9 @@ void SolutionTab::buildChart()
     m_pinKey = new PinKey(m_chart);
     m_view = new ChartView(m_chart, tr("Profiles of f, f prime, f double prime, g and g prime against eta"), this);
     m_view->setObjectName(QStringLiteral("Chart_Solution"));
+    // A new solution moves every curve: the whole plot is painted once under a plain
+    // rectangle, rather than under the many-sided region of all that changed.
+    m_view->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     m_view->setReadout(m_curves.front(), [this](const QPointF& value) { return readout(value.x()); });
 }
 
