@@ -9,7 +9,6 @@
 #pragma GCC diagnostic ignored "-Wuninitialized"
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #endif
-#include <boost/numeric/odeint/stepper/bulirsch_stoer.hpp>
 #include <boost/numeric/odeint/stepper/controlled_runge_kutta.hpp>
 #include <boost/numeric/odeint/stepper/generation.hpp>
 #include <boost/numeric/odeint/stepper/runge_kutta_fehlberg78.hpp>
@@ -70,7 +69,7 @@ MarchEnd marchWith(Stepper& stepper, const System& system, State& y, double eta0
 // The Runge-Kutta-Fehlberg 7(8) pair: the fastest at this tolerance for the profile
 // itself. Its error estimate is blind to a component that is a pure integral of the
 // others (the two stages it compares sit at the same eta), so integrals along the
-// march are controlled only through the profile.
+// march are controlled only through the profile; the Taylor march sees them.
 template <class State, class System, class Observer>
 MarchEnd marchAdaptive(const System& system, State& y, double eta0, double eta1, double& dt, Observer&& observe)
 {
@@ -83,29 +82,6 @@ template <class State, class System>
 MarchEnd marchAdaptive(const System& system, State& y, double eta0, double eta1, double& dt)
 {
     return marchAdaptive(system, y, eta0, eta1, dt, [](const State&, double, const State&, double) {});
-}
-
-// Bulirsch-Stoer extrapolation, whose error estimate sees every component: for marches
-// whose result is an integral, such as the energy integral, sharply peaked at large Pr.
-template <class State, class System, class Observer>
-MarchEnd marchIntegral(const System& system, State& y, double eta0, double eta1, double& dt, Observer&& observe)
-{
-    boost::numeric::odeint::bulirsch_stoer<State> stepper(kMarchTolerance, kMarchTolerance);
-    return marchWith(stepper, system, y, eta0, eta1, dt, observe);
-}
-
-template <class State, class System>
-MarchEnd marchIntegral(const System& system, State& y, double eta0, double eta1, double& dt)
-{
-    return marchIntegral(system, y, eta0, eta1, dt, [](const State&, double, const State&, double) {});
-}
-
-// The same at a looser `tolerance`, for what needs only a few digits (an error's slope).
-template <class State, class System>
-MarchEnd marchIntegralRoughly(const System& system, State& y, double eta0, double eta1, double& dt, double tolerance)
-{
-    boost::numeric::odeint::bulirsch_stoer<State> stepper(tolerance, tolerance);
-    return marchWith(stepper, system, y, eta0, eta1, dt, [](const State&, double, const State&, double) {});
 }
 
 } // namespace cuneola::analysis
