@@ -31,13 +31,32 @@ CopyableTable copyableTable(QWidget* parent, QAbstractItemModel* model, const Co
     view->addAction(copy);
     view->setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    auto* button = new QPushButton(QObject::tr("Copy table"), parent);
-    button->setObjectName(QLatin1String(names.button));
-    button->setAccessibleName(names.buttonSpoken);
-    button->setToolTip(names.buttonTip);
-    button->setAutoDefault(false);
+    auto* button = commandButton(parent, names.button, QObject::tr("Copy table"), names.buttonSpoken, names.buttonTip);
     QObject::connect(button, &QPushButton::clicked, copy, &QAction::trigger);
     return {view, copy, button};
+}
+
+QPushButton* commandButton(QWidget* parent, const char* name, const QString& text, const QString& spoken,
+                           const QString& tip)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setAccessibleName(spoken);
+    b->setToolTip(tip);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QPushButton* addSaveCsv(QTableView* view, QWidget* parent, const char* action, const char* button,
+                        const QString& spoken, const QString& tip, const std::function<void()>& save)
+{
+    auto* saveAction = new QAction(QObject::tr("Save as CSV…"), view);
+    saveAction->setObjectName(QLatin1String(action));
+    QObject::connect(saveAction, &QAction::triggered, parent, save);
+    view->addAction(saveAction);
+    auto* saveButton = commandButton(parent, button, QObject::tr("Save as CSV…"), spoken, tip);
+    QObject::connect(saveButton, &QPushButton::clicked, saveAction, &QAction::trigger);
+    return saveButton;
 }
 
 void fitColumns(QTableView* view, std::initializer_list<const char*> widest, int padding)

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <initializer_list>
 
 class QAbstractItemModel;
@@ -34,6 +35,15 @@ struct CopyableTable {
 // A table of `model` that selects whole rows, cannot be edited, has no row numbers or word
 // wrap, and lets Tab leave it instead of walking its cells.
 CopyableTable copyableTable(QWidget* parent, QAbstractItemModel* model, const CopyableTableNames& names);
+
+// A push button for a command: no default, named and described for a screen reader.
+QPushButton* commandButton(QWidget* parent, const char* name, const QString& text, const QString& spoken,
+                           const QString& tip);
+
+// A "Save as CSV…" action in the table's context menu that runs `save`, and a button
+// beside the table (named `button`) that triggers it.
+QPushButton* addSaveCsv(QTableView* view, QWidget* parent, const char* action, const char* button,
+                        const QString& spoken, const QString& tip, const std::function<void()>& save);
 
 // Each of the first columns as wide as its widest text and `padding`.
 void fitColumns(QTableView* view, std::initializer_list<const char*> widest, int padding = 16);

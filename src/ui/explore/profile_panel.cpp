@@ -36,16 +36,6 @@ QDoubleSpinBox* etaBox(QWidget* parent, const char* name, double min, double max
     return box;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& text, const QString& spoken, const QString& tip)
-{
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAccessibleName(spoken);
-    b->setToolTip(tip);
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
 ProfilePanel::ProfilePanel(QWidget* parent) : QWidget(parent)
@@ -69,15 +59,11 @@ ProfilePanel::ProfilePanel(QWidget* parent) : QWidget(parent)
     const int width = QFontMetrics(m_table->font()).horizontalAdvance(QStringLiteral("-0.0000000000e-00")) + 12;
     for (int c = 0; c < ProfileTableModel::ColumnCount; ++c) m_table->setColumnWidth(c, width);
     connect(table.copy, &QAction::triggered, this, &ProfilePanel::copyProfiles);
-    auto* save = new QAction(tr("Save as CSV…"), m_table);
-    save->setObjectName(QStringLiteral("saveProfilesAction"));
-    connect(save, &QAction::triggered, this, &ProfilePanel::saveCsv);
-    m_table->addAction(save);
-
-    auto* saveButton = button(this, "Command_SaveProfiles", tr("Save as CSV…"), tr("Save the profile table as CSV"),
-                              tr("Write the table to a comma-separated file, with β, the branch, Pr, the wall and η∞ "
-                                 "in a comment line before the header, the numbers in scientific notation."));
-    connect(saveButton, &QPushButton::clicked, save, &QAction::trigger);
+    auto* saveButton = cuneola::ui::addSaveCsv(
+        m_table, this, "saveProfilesAction", "Command_SaveProfiles", tr("Save the profile table as CSV"),
+        tr("Write the table to a comma-separated file, with β, the branch, Pr, the wall and η∞ in a comment line "
+           "before the header, the numbers in scientific notation."),
+        [this] { saveCsv(); });
 
     auto* inputs = new QHBoxLayout;
     auto* stepLabel = new QLabel(tr("η st&ep:"), this);

@@ -34,16 +34,6 @@ namespace {
 constexpr Quantity kFirstChosen[] = {Quantity::WallShear,         Quantity::WallGradient, Quantity::Displacement,
                                      Quantity::MomentumThickness, Quantity::ShapeFactor,  Quantity::Nusselt};
 
-QPushButton* button(QWidget* parent, const char* name, const QString& text, const QString& spoken, const QString& tip)
-{
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAccessibleName(spoken);
-    b->setToolTip(tip);
-    b->setAutoDefault(false);
-    return b;
-}
-
 QLineEdit* listEdit(QWidget* parent, const char* name, const QString& spoken, const QString& placeholder)
 {
     auto* edit = new QLineEdit(parent);
@@ -92,10 +82,11 @@ QHBoxLayout* SweepTab::buildListRow()
     betaLabel->setBuddy(m_betas);
     auto* PrLabel = new QLabel(tr("Pr va&lues:"), this);
     PrLabel->setBuddy(m_Prs);
-    auto* run = button(this, "Command_ComputeSweep", tr("&Compute"), tr("Compute the sweep"),
-                       tr("Solve every combination of the β and Pr values, the branch and the wall above, in the "
-                          "background (at most %1 rows); a new run stops one still going.")
-                           .arg(kMaxSweepRows));
+    auto* run = cuneola::ui::commandButton(
+        this, "Command_ComputeSweep", tr("&Compute"), tr("Compute the sweep"),
+        tr("Solve every combination of the β and Pr values, the branch and the wall above, in the "
+           "background (at most %1 rows); a new run stops one still going.")
+            .arg(kMaxSweepRows));
     connect(run, &QPushButton::clicked, this, &SweepTab::compute);
     for (QLineEdit* edit : {m_betas, m_Prs}) connect(edit, &QLineEdit::returnPressed, this, &SweepTab::compute);
     auto* row = new QHBoxLayout;
@@ -136,14 +127,11 @@ QVBoxLayout* SweepTab::buildTablePane()
             "the β or Pr common to every row (Ctrl+C in the table does the same).")});
     m_table = table.view;
     connect(table.copy, &QAction::triggered, this, &SweepTab::copyTable);
-    auto* save = new QAction(tr("Save as CSV…"), m_table);
-    save->setObjectName(QStringLiteral("saveSweepAction"));
-    connect(save, &QAction::triggered, this, &SweepTab::saveCsv);
-    m_table->addAction(save);
-    auto* saveButton = button(this, "Command_SaveSweep", tr("Save as CSV…"), tr("Save the sweep table as CSV"),
-                              tr("Write the table to a comma-separated file, with what it was computed for in a "
-                                 "comment line before the header, the numbers in scientific notation."));
-    connect(saveButton, &QPushButton::clicked, save, &QAction::trigger);
+    auto* saveButton = cuneola::ui::addSaveCsv(
+        m_table, this, "saveSweepAction", "Command_SaveSweep", tr("Save the sweep table as CSV"),
+        tr("Write the table to a comma-separated file, with what it was computed for in a comment line before the "
+           "header, the numbers in scientific notation."),
+        [this] { saveCsv(); });
 
     m_note = cuneola::ui::noteLabel(this, "Lbl_SweepNote", tr("Notes on the sweep"), true);
     const cuneola::ui::ProgressedJob progressed =
