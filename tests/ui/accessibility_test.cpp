@@ -312,13 +312,14 @@ void AccessibilityTest::chartsDescribeAndStepThroughPoints()
     for (const auto& step : steps) {
         QTest::keyClick(view, step.key);
         QCOMPARE(view->steppedSeries()->objectName(), QLatin1String(step.series));
-        const int point = step.point < 0 ? view->steppedSeries()->count() - 1 : step.point;
+        const auto sampled = static_cast<int>(view->stepPoints(view->steppedSeries()).size());
+        const int point = step.point < 0 ? sampled - 1 : step.point;
         QCOMPARE(view->steppedPoint(), point);
         expected << view->pointText(view->steppedSeries(), point);
     }
     QCOMPARE(listener.said(readout), expected);
     QVERIFY2(expected[1].startsWith("f = ") && expected[1].contains(" at η = ") &&
-                 expected[1].endsWith(", point 2 of " + QString::number(view->steppedSeries()->count())),
+                 expected[1].endsWith(", point 2 of 200"),
              qPrintable(expected[1]));
 }
 

@@ -67,6 +67,13 @@ ChartView::ChartView(QChart* chart, const QString& spokenName, QWidget* parent) 
     cuneola::ui::makeNotification(m_readout, tr("Value at the point"));
 }
 
+ChartView::~ChartView()
+{
+    // The chart and its series outlive this part of the view: they go with the base class.
+    for (auto it = m_stepPoints.cbegin(); it != m_stepPoints.cend(); ++it)
+        disconnect(it.key(), &QObject::destroyed, this, nullptr);
+}
+
 void ChartView::setDescription(const QString& text)
 {
     if (text != accessibleDescription()) setAccessibleDescription(text);
@@ -76,21 +83,36 @@ QList<QXYSeries*> ChartView::steppableSeries() const
 {
     QList<QXYSeries*> list;
     for (QAbstractSeries* s : chart()->series())
-        if (auto* xy = qobject_cast<QXYSeries*>(s); xy && xy->isVisible() && !xy->name().isEmpty() && xy->count() > 0)
+        if (auto* xy = qobject_cast<QXYSeries*>(s);
+            xy && xy->isVisible() && !xy->name().isEmpty() && xy->count() > 0 && !stepPoints(xy).isEmpty())
             list << xy;
     return list;
 }
 
+void ChartView::setStepPoints(const QXYSeries* series, const QList<QPointF>& points)
+{
+    if (!m_stepPoints.contains(series))
+        connect(series, &QObject::destroyed, this, [this, series] { m_stepPoints.remove(series); });
+    m_stepPoints.insert(series, points);
+}
+
+QList<QPointF> ChartView::stepPoints(const QXYSeries* series) const
+{
+    const auto given = m_stepPoints.constFind(series);
+    return given != m_stepPoints.cend() ? *given : series->points();
+}
+
 QString ChartView::pointText(const QXYSeries* series, int index) const
 {
-    const QPointF p = series->at(index);
+    const QList<QPointF> points = stepPoints(series);
+    const QPointF p = points.at(index);
     const QString name = series->name();
     const QString y = titleOf(series, Qt::Vertical);
     const QString x = titleOf(series, Qt::Horizontal);
     QString text = y.isEmpty() || y == name ? QStringLiteral("%1 = %2").arg(name, numberText(p.y()))
                                             : QStringLiteral("%1: %2 = %3").arg(name, y, numberText(p.y()));
     text += QStringLiteral(" at %1 = %2").arg(x.isEmpty() ? QStringLiteral("x") : x, numberText(p.x()));
-    return text + tr(", point %1 of %2").arg(index + 1).arg(series->count());
+    return text + tr(", point %1 of %2").arg(index + 1).arg(points.size());
 }
 
 void ChartView::keyPressEvent(QKeyEvent* event)
@@ -104,8 +126,9 @@ void ChartView::keyPressEvent(QKeyEvent* event)
     const bool fresh = curve < 0;
     if (fresh) curve = 0;
     QXYSeries* series = list[curve];
-    const int last = series->count() - 1;
-    const int step = std::max(1, static_cast<int>(series->count() / 10));
+    const QList<QPointF> points = stepPoints(series);
+    const int last = static_cast<int>(points.size()) - 1;
+    const int step = std::max(1, static_cast<int>(points.size() / 10));
     const int at = fresh ? -1 : std::clamp(m_stepPoint, 0, last);
     switch (event->key()) {
     case Qt::Key_Right: stepTo(series, fresh ? 0 : std::min(at + 1, last)); break;
@@ -123,9 +146,10 @@ void ChartView::keyPressEvent(QKeyEvent* event)
         // The point of the new curve nearest to where the old one was.
         int nearest = 0;
         if (!fresh) {
-            const double x = series->at(at).x();
-            for (int i = 1; i < to->count(); ++i)
-                if (std::fabs(to->at(i).x() - x) < std::fabs(to->at(nearest).x() - x)) nearest = i;
+            const double x = points.at(at).x();
+            const QList<QPointF> toPoints = stepPoints(to);
+            for (int i = 1; i < toPoints.size(); ++i)
+                if (std::fabs(toPoints.at(i).x() - x) < std::fabs(toPoints.at(nearest).x() - x)) nearest = i;
         }
         stepTo(to, nearest);
         break;

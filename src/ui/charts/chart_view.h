@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QChartView>
+#include <QHash>
 #include <QPointer>
 #include <QXYSeries>
 
@@ -17,6 +18,7 @@ public:
     using Readout = std::function<QString(const QPointF& value)>;
 
     ChartView(QChart* chart, const QString& spokenName, QWidget* parent = nullptr);
+    ~ChartView() override;
 
     // `reference` names the axes `value` is measured in (the chart's first series when null).
     void setReadout(QAbstractSeries* reference, Readout readout);
@@ -35,6 +37,11 @@ public:
     // to the previous or next curve. Each point is shown and announced as it is reached.
     // The text of a point: "f' = 0.4131 at η = 1.2, point 25 of 200".
     QString pointText(const QXYSeries* series, int index) const;
+    // A curve that draws only some of its points (straight runs left out, which looks the
+    // same) still steps through all of them: `points` are those the keys reach on `series`.
+    void setStepPoints(const QXYSeries* series, const QList<QPointF>& points);
+    // The points the keys reach on `series`: those given for it, or else those it draws.
+    QList<QPointF> stepPoints(const QXYSeries* series) const;
     // The curve and point the keys reached; no curve before the first key.
     const QXYSeries* steppedSeries() const { return m_stepSeries; }
     int steppedPoint() const { return m_stepPoint; }
@@ -62,6 +69,7 @@ private:
     QLabel* m_readout;
     QAbstractSeries* m_reference = nullptr;
     Readout m_readoutText;
+    QHash<const QXYSeries*, QList<QPointF>> m_stepPoints;
     QPointer<QXYSeries> m_stepSeries;
     int m_stepPoint = -1;
     bool m_snapshot = false; // the focus frame stays out of the copied picture

@@ -51,6 +51,9 @@ constexpr double kSurveyEnd = 150.0;
 constexpr int kSurveyPoints = 751;
 constexpr double kMinEtaEnd = 6.0;
 constexpr double kMaxEtaEnd = 120.0;
+// How far a drawn curve may leave the sampled one, as a share of the plot: a tenth of a
+// pixel on a plot 1000 pixels across, so that a figure saved large looks the same too.
+constexpr double kDrawnTolerance = 1e-4;
 
 // The last η at which a profile is still more than 1 % from its outer value 1.
 double edgeOf(const std::vector<double>& eta, const std::vector<double>& values)
@@ -306,18 +309,13 @@ void SolutionTab::drawCurves()
     for (QLineSeries* curve : m_curves) curve->clear();
     cuneola::ui::setRoundTicks(m_etaAxis, 0.0, range.end);
     cuneola::ui::setRoundTicks(m_valueAxis, low - 0.04 * (high - low), high + 0.08 * (high - low));
-    // Fewer points to stroke beyond the momentum layer, where f, f' and f'' run straight;
-    // the layer itself keeps its full resolution.
+    // Stroking costs by the point: each curve draws only the points it needs to look the
+    // same, and the keys still step through every sampled one.
     const QSizeF span(m_etaAxis->max() - m_etaAxis->min(), m_valueAxis->max() - m_valueAxis->min());
-    const auto inLayer =
-        static_cast<qsizetype>(std::upper_bound(p.eta.begin(), p.eta.end(), range.momentumEnd) - p.eta.begin());
     for (std::size_t c = 0; c < m_curves.size(); ++c) {
-        QList<QPointF> points = pointsOf(p.eta, *values[c]);
-        if (inLayer >= 1 && points.size() > inLayer + 2) {
-            const QList<QPointF> outer = withoutStraightRuns(points.mid(inLayer - 1), span);
-            points = points.first(inLayer - 1) + outer;
-        }
-        m_curves[c]->replace(points);
+        const QList<QPointF> points = pointsOf(p.eta, *values[c]);
+        m_view->setStepPoints(m_curves[c], points);
+        m_curves[c]->replace(withoutStraightRuns(points, span, kDrawnTolerance));
     }
 }
 
@@ -404,6 +402,7 @@ void SolutionTab::pin()
         copy->setName(pin.name);
         copy->setPen(pinPen(made, c >= kMomentumCurves));
         copy->replace(curve->points());
+        m_view->setStepPoints(copy, m_view->stepPoints(curve));
         m_chart->addSeries(copy);
         copy->attachAxis(m_etaAxis);
         copy->attachAxis(m_valueAxis);
