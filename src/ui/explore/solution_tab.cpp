@@ -18,6 +18,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QClipboard>
+#include <QGraphicsLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -317,6 +318,9 @@ void SolutionTab::drawCurves()
         m_view->setStepPoints(m_curves[c], points);
         m_curves[c]->replace(withoutStraightRuns(points, span, kDrawnTolerance));
     }
+    // Laid out now, with the new axes' labels, the chart is painted once; left to the event
+    // loop, the labels moved the plot after the first paint and the chart was painted twice.
+    if (QGraphicsLayout* layout = m_chart->layout()) layout->activate();
 }
 
 void SolutionTab::showNoSolution(const QString& reason)
