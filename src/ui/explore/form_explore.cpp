@@ -5,6 +5,7 @@
 #include "analysis/similarity_solution.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/app_identity.h"
+#include "ui/common/settled_tabs.h"
 #include "ui/common/ui_fonts.h"
 #include "ui/common/window_placement.h"
 #include "ui/explore/approximations_tab.h"
@@ -103,6 +104,7 @@ QTabWidget* Form_Explore::buildTabs()
     tabs->addTab(m_approximations, tr("&Approximations"));
     tabs->addTab(m_wedge, tr("We&dge"));
     tabs->addTab(m_sweep, tr("Sweep"));
+    cuneola::ui::repaintTabsOnlyWhenMoved(tabs);
     return tabs;
 }
 

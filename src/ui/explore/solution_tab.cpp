@@ -7,6 +7,7 @@
 #include "ui/charts/chart_view.h"
 #include "ui/charts/straight_runs.h"
 #include "ui/common/copyable_table.h"
+#include "ui/common/settled_tabs.h"
 #include "ui/common/text_view.h"
 #include "ui/explore/explore_numbers.h"
 #include "ui/explore/pin_key.h"
@@ -243,6 +244,7 @@ QWidget* SolutionTab::buildTablePane()
     tables->tabBar()->setAccessibleName(tr("Choice of table"));
     tables->addTab(right, tr("Results"));
     tables->addTab(m_profilePanel, tr("Profiles"));
+    cuneola::ui::repaintTabsOnlyWhenMoved(tables);
     return tables;
 }
 
