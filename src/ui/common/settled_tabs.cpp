@@ -18,7 +18,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (watched != m_tabs || event->type() != QEvent::LayoutRequest) return false;
-        const QSize barHint = m_tabs->tabBar()->sizeHint();
+        const QTabBar* bar = m_tabs->tabBar();
+        const QSize barHint = bar->isVisible() ? bar->sizeHint() : QSize(0, 0);
         const bool settled = m_tabs->isVisible() && barHint == m_barHint && m_tabs->size() == m_size;
         m_barHint = barHint;
         m_size = m_tabs->size();

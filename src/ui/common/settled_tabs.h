@@ -9,9 +9,9 @@ namespace cuneola::ui {
 // A QTabWidget answers every layout request, which its pages send whenever a label or a
 // row in them changes its size hint, by repainting itself whole, pages and all. Yet the
 // places of its tab bar and page depend only on its own size and on the tab bar's size
-// hint. While that hint stands, the request is passed on to the parent (the page's new
-// hint may change the window's least size) and nothing is repainted: the page repaints
-// the parts of it that moved itself.
+// hint. While those stand, the request is only passed on to the parent (the page's new
+// hint may change the window's least size): the widgets in the page that moved or
+// changed size repaint themselves.
 void repaintTabsOnlyWhenMoved(QTabWidget* tabs);
 
 } // namespace cuneola::ui
